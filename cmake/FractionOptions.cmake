@@ -1,0 +1,37 @@
+# Build options as INTERFACE targets that each of our targets links
+# PRIVATE, so that none of them leaks into a consumer's build.
+
+add_library(fraction_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(fraction_warnings INTERFACE /W4 /permissive-)
+  if(FRACTION_WARNINGS_AS_ERRORS)
+    target_compile_options(fraction_warnings INTERFACE /WX)
+  endif()
+else()
+  target_compile_options(fraction_warnings INTERFACE
+    -Wall -Wextra -Wpedantic
+    -Wconversion -Wsign-conversion  # 32-bit values must not narrow silently
+    -Wshadow                        # a local must not hide a field
+    -Wold-style-cast
+    -Wnon-virtual-dtor
+    -Woverloaded-virtual
+    -Wformat=2
+    -Wimplicit-fallthrough)
+  if(FRACTION_WARNINGS_AS_ERRORS)
+    target_compile_options(fraction_warnings INTERFACE -Werror)
+  endif()
+endif()
+
+# FRACTION_SANITIZE: a list such as "address;undefined"; any report aborts
+# the run, so that a test cannot pass over one.
+set(FRACTION_SANITIZE "" CACHE STRING "Sanitizers to build with (e.g. address;undefined)")
+add_library(fraction_sanitizers INTERFACE)
+if(FRACTION_SANITIZE)
+  list(JOIN FRACTION_SANITIZE "," sanitizers)
+  target_compile_options(fraction_sanitizers INTERFACE
+    -fsanitize=${sanitizers} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(fraction_sanitizers INTERFACE -fsanitize=${sanitizers})
+endif()
+
+add_library(fraction_options INTERFACE)
+target_link_libraries(fraction_options INTERFACE fraction_warnings fraction_sanitizers)

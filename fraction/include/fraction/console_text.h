@@ -1,0 +1,26 @@
+#ifndef FRACTION_CONSOLE_TEXT_H
+#define FRACTION_CONSOLE_TEXT_H
+
+#include <string>
+#include <string_view>
+
+namespace fraction {
+
+// Wide text for standard output, which is written narrow only: on glibc a
+// wide write fixes the stream's orientation, and every narrow write after it
+// (printf, std::cout) would then be silently dropped.
+
+// The text in the current C locale's multibyte encoding when that encoding
+// holds every character of it (a UTF-8 locale, KOI8-R for Cyrillic), and in
+// UTF-8 otherwise: the C/POSIX locale holds only ASCII, yet a UTF-8 terminal
+// is the likely reader. Characters that are no Unicode scalar value become
+// U+FFFD, so nothing is dropped silently.
+std::string EncodeForConsole(std::wstring_view text);
+
+// Writes EncodeForConsole(text) to stdout and flushes it, in order with
+// everything written before through printf or std::cout.
+void WriteToConsole(std::wstring_view text);
+
+}  // namespace fraction
+
+#endif  // FRACTION_CONSOLE_TEXT_H

@@ -1,0 +1,86 @@
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string_view>
+
+#include "fraction/tfrac.h"
+
+namespace fraction {
+namespace {
+
+// White space of the C locale, whatever the user's locale is.
+constexpr bool IsCSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// atol's grammar: white space, an optional sign, then digits up to the first
+// other character; no digits read as 0. Unlike atol, a value out of range
+// saturates to the nearest 32-bit limit. std::from_chars does neither the
+// '+' sign nor the saturation, so the loop is written out.
+std::int32_t ReadLong(std::string_view token) {
+  std::size_t i = 0;
+  while (i < token.size() && IsCSpace(token[i])) {
+    ++i;
+  }
+  bool negative = false;
+  if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+    negative = token[i] == '-';
+    ++i;
+  }
+  // Magnitudes are capped at 2^31, the largest one any int32_t can carry.
+  constexpr std::int64_t kCap = std::int64_t{INT32_MAX} + 1;
+  std::int64_t magnitude = 0;
+  for (; i < token.size() && IsDigit(token[i]); ++i) {
+    magnitude = magnitude * 10 + (token[i] - '0');
+    if (magnitude > kCap) {
+      magnitude = kCap;
+    }
+  }
+  if (negative) {
+    return static_cast<std::int32_t>(-magnitude);
+  }
+  return static_cast<std::int32_t>(magnitude < kCap ? magnitude : INT32_MAX);
+}
+
+// The next token between runs of '/', as strtok splits; empty at the end.
+// The text is only read: the caller's buffer stays as it is.
+std::string_view NextToken(std::string_view& rest) {
+  const std::size_t start = rest.find_first_not_of('/');
+  if (start == std::string_view::npos) {
+    rest = {};
+    return {};
+  }
+  rest.remove_prefix(start);
+  const std::size_t end = std::min(rest.find('/'), rest.size());
+  const std::string_view token = rest.substr(0, end);
+  rest.remove_prefix(end);
+  return token;
+}
+
+}  // namespace
+
+TFrac::TFrac(const char* text) : numerator(0), denominator(1) {
+  std::string_view rest = text != nullptr ? std::string_view(text) : "";
+  const std::string_view first = NextToken(rest);
+  const std::string_view second = NextToken(rest);
+  if (!first.empty()) {
+    numerator = ReadLong(first);
+  }
+  if (!second.empty()) {
+    denominator = ReadLong(second);
+  }
+}
+
+std::string TFrac::ToString() const {
+  // Two parts of at most 11 characters each ("-2147483648") and the slash.
+  char buffer[24];
+  char* const end = buffer + sizeof buffer;
+  char* p = std::to_chars(buffer, end, numerator).ptr;
+  *p++ = '/';
+  p = std::to_chars(p, end, denominator).ptr;
+  return std::string(buffer, p);
+}
+
+}  // namespace fraction

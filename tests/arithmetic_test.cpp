@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "fraction/tfrac.h"
+#include "stdout_capture.h"
+
+namespace fraction {
+namespace {
+
+using testing::StdoutOf;
+
+using BinaryOp = std::unique_ptr<TFrac> (TFrac::*)(const TFrac*) const;
+using UnaryOp = std::unique_ptr<TFrac> (TFrac::*)() const;
+
+TEST(FractionArithmetic, BinaryOperationsReduceTheirResults) {
+  struct Case {
+    const char* name;
+    BinaryOp op;
+    const char *left, *right, *result;
+  };
+  const Case cases[] = {
+      {"Add", &TFrac::Add, "1/2", "-1/2", "0/1"},
+      {"Add", &TFrac::Add, "1/2", "2/3", "7/6"},
+      {"Subtract", &TFrac::Subtract, "1/2", "-1/2", "1/1"},
+      {"Subtract", &TFrac::Subtract, "1/2", "2/3", "-1/6"},
+      {"Multiply", &TFrac::Multiply, "1/2", "-1/2", "-1/4"},
+      {"Multiply", &TFrac::Multiply, "1/2", "0/1", "0/1"},
+      {"Divide", &TFrac::Divide, "1/2", "-1/2", "-1/1"},
+      {"Divide", &TFrac::Divide, "1/2", "0/1", "0/1"},
+      {"Divide", &TFrac::Divide, "3/4", "0/0", "0/1"},
+      {"Divide", &TFrac::Divide, "-3/4", "-9/2", "1/6"},
+      // Products wrap around in 32 bits.
+      {"Multiply", &TFrac::Multiply, "65536/1", "65536/1", "0/1"},
+      {"Multiply", &TFrac::Multiply, "2147483647/1", "2/1", "-2/1"},
+      {"Add", &TFrac::Add, "2147483647/1", "1/1", "-2147483648/1"},
+      {"Subtract", &TFrac::Subtract, "-2147483648/1", "1/1", "2147483647/1"},
+      // Negating INT32_MIN wraps to itself, then fails validation.
+      {"Divide", &TFrac::Divide, "-2147483648/1", "-1/1", "-2147483648/1"},
+  };
+  for (const Case& c : cases) {
+    const TFrac left(c.left);
+    const TFrac right(c.right);
+    const std::string description = std::string(c.left) + " " + c.name + " " + c.right;
+    std::unique_ptr<TFrac> result;
+    StdoutOf([&] { result = (left.*c.op)(&right); });
+    ASSERT_NE(result, nullptr) << description;
+    EXPECT_EQ(result->ToString(), c.result) << description;
+    EXPECT_EQ(left.ToString(), TFrac(c.left).ToString()) << description;
+    EXPECT_EQ(right.ToString(), TFrac(c.right).ToString()) << description;
+  }
+}
+
+TEST(FractionArithmetic, DivisionByZeroAndReciprocalOfZeroWriteNothing) {
+  const TFrac half(1, 2);
+  const TFrac zero;
+  std::unique_ptr<TFrac> quotient, reciprocal;
+  const std::string out = StdoutOf([&] {
+    quotient = half.Divide(&zero);
+    reciprocal = zero.Reverse();
+  });
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(quotient->ToString(), "0/1");
+  EXPECT_EQ(reciprocal->ToString(), "0/1");
+}
+
+TEST(FractionArithmetic, UnaryOperationsReduceTheirResults) {
+  struct Case {
+    const char* name;
+    UnaryOp op;
+    const char *operand, *result;
+  };
+  const Case cases[] = {
+      {"Square", &TFrac::Square, "1/2", "1/4"},
+      {"Square", &TFrac::Square, "-1/2", "1/4"},
+      {"Square", &TFrac::Square, "-4/6", "4/9"},
+      {"Square", &TFrac::Square, "65536/3", "0/1"},  // wraps to 0/9
+      {"Reverse", &TFrac::Reverse, "0/1", "0/1"},
+      {"Reverse", &TFrac::Reverse, "-1/2", "-2/1"},
+      {"Reverse", &TFrac::Reverse, "3/5", "5/3"},
+      {"Reverse", &TFrac::Reverse, "-6/4", "-2/3"},
+      {"Reverse", &TFrac::Reverse, "-3/-2147483648", "-2147483648/3"},
+  };
+  for (const Case& c : cases) {
+    const TFrac operand(c.operand);
+    const std::string description = std::string(c.name) + " of " + c.operand;
+    std::unique_ptr<TFrac> result;
+    StdoutOf([&] { result = (operand.*c.op)(); });
+    EXPECT_EQ(result->ToString(), c.result) << description;
+    EXPECT_EQ(operand.ToString(), TFrac(c.operand).ToString()) << description;
+  }
+}
+
+TEST(FractionArithmetic, EveryOperationReturnsADistinctNewObject) {
+  const TFrac f(1, 2);
+  const auto sum = f.Add(&f);
+  const auto square = f.Square();
+  const auto reciprocal = f.Reverse();
+  EXPECT_NE(sum.get(), &f);
+  EXPECT_NE(square.get(), &f);
+  EXPECT_NE(reciprocal.get(), &f);
+  EXPECT_NE(sum.get(), square.get());
+}
+
+TEST(FractionArithmetic, NullRightOperandYieldsNoFraction) {
+  const TFrac f(1, 2);
+  EXPECT_EQ(f.Add(nullptr), nullptr);
+  EXPECT_EQ(f.Subtract(nullptr), nullptr);
+  EXPECT_EQ(f.Multiply(nullptr), nullptr);
+  EXPECT_EQ(f.Divide(nullptr), nullptr);
+  EXPECT_FALSE(f.Equal(nullptr));
+  EXPECT_FALSE(f.Greater(nullptr));
+}
+
+TEST(FractionArithmetic, MinusNegatesInPlaceAndReturnsTheSameObject) {
+  struct Case {
+    const char *before, *after;
+  };
+  const Case cases[] = {
+      {"1/2", "-1/2"},
+      {"-1/2", "1/2"},
+      {"0/1", "0/1"},
+      {"4/-6", "-4/-6"},                   // no reduction
+      {"-2147483648/1", "-2147483648/1"},  // wraps to itself
+  };
+  for (const Case& c : cases) {
+    const TFrac source(c.before);
+    TFrac copy(source);
+    EXPECT_EQ(copy.Minus(), &copy) << c.before;
+    EXPECT_EQ(copy.ToString(), c.after) << c.before;
+    EXPECT_EQ(source.ToString(), TFrac(c.before).ToString()) << c.before;
+  }
+}
+
+}  // namespace
+}  // namespace fraction

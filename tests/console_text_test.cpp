@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "fraction/console_text.h"
+#include "stdout_capture.h"
+
+namespace fraction {
+namespace {
+
+// Switches the C locale for one test and restores it after.
+class ScopedLocale {
+ public:
+  explicit ScopedLocale(const char* name)
+      : saved_(std::setlocale(LC_ALL, nullptr)), active_(std::setlocale(LC_ALL, name) != nullptr) {}
+  ~ScopedLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
+  ScopedLocale(const ScopedLocale&) = delete;
+  ScopedLocale& operator=(const ScopedLocale&) = delete;
+  bool active() const { return active_; }
+
+ private:
+  std::string saved_;
+  bool active_;
+};
+
+TEST(ConsoleText, CyrillicIsUtf8WhereTheLocaleCannotHoldIt) {
+  const ScopedLocale c_locale("C");
+  EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
+            "\xD0\x94\xD1\x80\xD0\xBE\xD0\xB1\xD1\x8C \xE2\x84\x96"
+            "1");
+}
+
+TEST(ConsoleText, Utf8CoversEveryPlaneAndReplacesWhatIsNoCharacter) {
+  const ScopedLocale c_locale("C");
+  EXPECT_EQ(EncodeForConsole(L"a\u00e9\u20ac\U0001F600"), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+  // A lone surrogate (UTF-16) or an out-of-range value (UTF-32) is no
+  // character: it becomes U+FFFD rather than vanishing.
+  const std::wstring broken = {L'x', static_cast<wchar_t>(0xD800), L'y'};
+  EXPECT_EQ(EncodeForConsole(broken), "x\xEF\xBF\xBDy");
+}
+
+TEST(ConsoleText, FollowsAUtf8Locale) {
+  const ScopedLocale utf8("C.UTF-8");
+  if (!utf8.active()) {
+    GTEST_SKIP() << "no C.UTF-8 locale here";
+  }
+  EXPECT_EQ(EncodeForConsole(L"Ж"), "\xD0\x96");
+}
+
+TEST(ConsoleText, WritesNarrowSoLaterNarrowOutputIsKept) {
+  const std::string out = testing::StdoutOf([] {
+    std::printf("before ");
+    WriteToConsole(L"Ж");
+    std::printf(" after");
+    std::fflush(stdout);
+  });
+  EXPECT_EQ(out, "before " + EncodeForConsole(L"Ж") + " after");
+}
+
+}  // namespace
+}  // namespace fraction

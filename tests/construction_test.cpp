@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+
+#include "fraction/tfrac.h"
+#include "stdout_capture.h"
+
+namespace fraction {
+namespace {
+
+using testing::MessageBytes;
+using testing::StdoutOf;
+
+struct Construction {
+  std::int32_t a, b;
+  std::int32_t numerator, denominator;
+  bool message;
+};
+
+std::string Describe(const Construction& c) {
+  return "TFrac(" + std::to_string(c.a) + ", " + std::to_string(c.b) + ")";
+}
+
+TEST(FractionConstruction, InvalidDataWritesTheMessageOnceAndKeepsTheArguments) {
+  const Construction cases[] = {
+      {1, -2, 1, -2, true},
+      {5, 0, 5, 0, true},
+      {-3, -6, -3, -6, true},
+      {INT32_MIN, 1, INT32_MIN, 1, true},
+      {INT32_MIN, 0, INT32_MIN, 0, true},
+      {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, true},
+      {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, true},
+      {0, 0, 0, 0, false},  // Gcd yields 0 here too, but silently.
+  };
+  for (const Construction& c : cases) {
+    std::unique_ptr<TFrac> f;
+    const std::string out = StdoutOf([&] { f = std::make_unique<TFrac>(c.a, c.b); });
+    EXPECT_EQ(out, c.message ? MessageBytes() : "") << Describe(c);
+    EXPECT_EQ(f->Numerator(), c.numerator) << Describe(c);
+    EXPECT_EQ(f->Denominator(), c.denominator) << Describe(c);
+  }
+}
+
+TEST(FractionConstruction, ValidDataIsReducedWithAPositiveDenominator) {
+  const Construction cases[] = {
+      {0, 1, 0, 1, false},
+      {1, 2, 1, 2, false},
+      {-1, 2, -1, 2, false},
+      {0, 4, 0, 1, false},
+      {4, 4, 1, 1, false},
+      {-2, 2, -1, 1, false},
+      {7, 6, 7, 6, false},
+      {2, 4, 1, 2, false},
+      {-6, 4, -3, 2, false},
+      {0, -3, 0, 1, false},
+      {0, INT32_MIN, 0, 1, false},
+      {INT32_MAX, INT32_MAX, 1, 1, false},
+      {-INT32_MAX, INT32_MAX, -1, 1, false},
+      {INT32_MAX, INT32_MAX - 1, INT32_MAX, INT32_MAX - 1, false},
+      {1836311903, 1134903170, 1836311903, 1134903170, false},  // Fibonacci
+      {-1073741824, 2147483646, -536870912, 1073741823, false},
+  };
+  for (const Construction& c : cases) {
+    std::unique_ptr<TFrac> f;
+    const std::string out = StdoutOf([&] { f = std::make_unique<TFrac>(c.a, c.b); });
+    EXPECT_EQ(out, "") << Describe(c);
+    EXPECT_EQ(f->Numerator(), c.numerator) << Describe(c);
+    EXPECT_EQ(f->Denominator(), c.denominator) << Describe(c);
+  }
+}
+
+TEST(FractionConstruction, NoArgumentsMakeZeroOverOne) {
+  const TFrac f;
+  EXPECT_EQ(f.Numerator(), 0);
+  EXPECT_EQ(f.Denominator(), 1);
+}
+
+TEST(FractionConstruction, CopyKeepsUnreducedAndZeroDenominators) {
+  for (const char* text : {"4/6", "2/0", "1/-2", "-2147483648/0"}) {
+    const TFrac source(text);
+    const auto copy = std::make_unique<TFrac>(source);
+    EXPECT_EQ(copy->Numerator(), source.Numerator()) << text;
+    EXPECT_EQ(copy->Denominator(), source.Denominator()) << text;
+  }
+}
+
+TEST(FractionGcd, FollowsItsRulesForEveryInput) {
+  struct Case {
+    std::int32_t a, b, gcd;
+    bool message;
+  };
+  const Case cases[] = {
+      {0, 7, 7, false},
+      {0, -3, -3, false},  // a == 0 yields b, whatever b is
+      {0, 0, 0, false},
+      {0, INT32_MIN, INT32_MIN, false},
+      {-12, 18, 6, false},
+      {12, 12, 12, false},
+      {1, INT32_MAX, 1, false},
+      {INT32_MAX, INT32_MAX - 1, 1, false},
+      {1836311903, 1134903170, 1, false},
+      {-INT32_MAX, INT32_MAX, INT32_MAX, false},
+      {1073741824, 2147483646, 2, false},
+      {1, 0, 0, true},
+      {-1, -1, 0, true},
+      {INT32_MIN, 2, 0, true},
+  };
+  for (const Case& c : cases) {
+    std::int32_t gcd = -1;
+    const std::string out = StdoutOf([&] { gcd = TFrac::Gcd(c.a, c.b); });
+    const std::string input = std::to_string(c.a) + ", " + std::to_string(c.b);
+    EXPECT_EQ(gcd, c.gcd) << input;
+    EXPECT_EQ(out, c.message ? MessageBytes() : "") << input;
+  }
+}
+
+}  // namespace
+}  // namespace fraction

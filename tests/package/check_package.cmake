@@ -1,0 +1,22 @@
+# Builds and runs the consumer project twice: against the installed package
+# of the build in BUILD_DIR, and with the sources in SOURCE_DIR added in.
+file(REMOVE_RECURSE "${WORK_DIR}")
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}")
+  endif()
+endfunction()
+
+function(build_consumer name)
+  set(dir "${WORK_DIR}/${name}")
+  run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/tests/package" -B "${dir}"
+      -G "${GENERATOR}" -D CMAKE_CXX_COMPILER=${CXX_COMPILER} ${ARGN})
+  run(${CMAKE_COMMAND} --build "${dir}")
+  run("${dir}/consumer")
+endfunction()
+
+run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix")
+build_consumer(installed -D CMAKE_PREFIX_PATH=${WORK_DIR}/prefix)
+build_consumer(subdirectory -D FRACTION_SOURCE_DIR=${SOURCE_DIR})

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "fraction/tfrac.h"
+#include "stdout_capture.h"
+
+namespace fraction {
+namespace {
+
+using testing::StdoutOf;
+
+TEST(FractionText, ParsesLikeStrtokAndAtolWithoutChecks) {
+  struct Case {
+    const char* text;
+    std::int32_t numerator, denominator;
+  };
+  const Case cases[] = {
+      {"2/3", 2, 3},
+      {"4/6", 4, 6},  // not reduced
+      {"-1/2", -1, 2},
+      {"1/-2", 1, -2},  // not validated
+      {"2/x", 2, 0},
+      {"x/3", 0, 3},
+      {" 7/ 3", 7, 3},
+      {"\t\n\v\f\r 9/1", 9, 1},
+      {"\xA0"
+       "5/1",
+       0, 1},  // no-break space is not C white space
+      {"//5//8", 5, 8},
+      {"2/3/4", 2, 3},
+      {"+5/+6", 5, 6},
+      {"-+5/2", 0, 2},
+      {"- 5/2", 0, 2},
+      {"12abc/34def", 12, 34},
+      {"00012/0003", 12, 3},
+      {"-0/1", 0, 1},
+      {"  /3", 0, 3},
+      {"-2147483648/2147483647", INT32_MIN, INT32_MAX},
+      // Missing parts: numerator 0, denominator 1.
+      {"5", 5, 1},
+      {"5/", 5, 1},
+      {"5///", 5, 1},
+      {"", 0, 1},
+      {"/", 0, 1},
+      {"///", 0, 1},
+      // Out of range: saturated to the nearest limit.
+      {"2147483648/1", INT32_MAX, 1},
+      {"99999999999/1", INT32_MAX, 1},
+      {"1/-3000000000", 1, INT32_MIN},
+      {"-2147483649/1", INT32_MIN, 1},
+      {"-99999999999999999999999999/1", INT32_MIN, 1},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<TFrac> f;
+    const std::string out = StdoutOf([&] { f = std::make_unique<TFrac>(c.text); });
+    EXPECT_EQ(out, "") << '"' << c.text << '"';
+    EXPECT_EQ(f->Numerator(), c.numerator) << '"' << c.text << '"';
+    EXPECT_EQ(f->Denominator(), c.denominator) << '"' << c.text << '"';
+  }
+}
+
+TEST(FractionText, NullTextReadsAsEmpty) {
+  const TFrac f(static_cast<const char*>(nullptr));
+  EXPECT_EQ(f.ToString(), "0/1");
+}
+
+TEST(FractionText, LeavesTheCallersTextUnchanged) {
+  char text[] = "//12/34/56";
+  const std::string before = text;
+  const TFrac f(text);
+  EXPECT_EQ(f.ToString(), "12/34");
+  EXPECT_EQ(std::string(text), before);
+}
+
+TEST(FractionText, ParsesKeepNoStateBetweenCalls) {
+  // A strtok-based parse would mix the tokens of texts parsed at once.
+  const auto parse_many = [](const char* text, const char* expected, bool* ok) {
+    for (int i = 0; i < 20000; ++i) {
+      if (TFrac(text).ToString() != expected) {
+        *ok = false;
+        return;
+      }
+    }
+  };
+  bool ok1 = true, ok2 = true;
+  std::thread t1(parse_many, "1/2", "1/2", &ok1);
+  std::thread t2(parse_many, "//-30//40//50", "-30/40", &ok2);
+  t1.join();
+  t2.join();
+  EXPECT_TRUE(ok1);
+  EXPECT_TRUE(ok2);
+}
+
+TEST(FractionText, ToStringWritesTheStoredFieldsInFull) {
+  struct Case {
+    std::int32_t numerator, denominator;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0, 1, "0/1"},
+      {-2, 1, "-2/1"},
+      {1, 1, "1/1"},
+      {INT32_MIN, INT32_MAX, "-2147483648/2147483647"},
+      {INT32_MAX, INT32_MIN, "2147483647/-2147483648"},
+      {INT32_MIN, INT32_MIN, "-2147483648/-2147483648"},
+      {5, 0, "5/0"},
+      {0, 0, "0/0"},
+  };
+  for (const Case& c : cases) {
+    // Built from text so that every pair of fields can be stored.
+    const std::string built = std::to_string(c.numerator) + "/" + std::to_string(c.denominator);
+    const TFrac f(built.c_str());
+    EXPECT_EQ(f.ToString(), c.text);
+    // And back: the text form reads in as the same two fields.
+    const TFrac again(f.ToString().c_str());
+    EXPECT_TRUE(again.Equal(&f)) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace fraction
