@@ -48,6 +48,16 @@ TEST(ConsoleText, FollowsAUtf8Locale) {
   EXPECT_EQ(EncodeForConsole(L"Ж"), "\xD0\x96");
 }
 
+TEST(ConsoleText, FollowsACyrillicLocaleAndSpellsWhatItLacks) {
+  const ScopedLocale koi8r("ru_RU.KOI8-R");
+  if (!koi8r.active()) {
+    GTEST_SKIP() << "no ru_RU.KOI8-R locale here";
+  }
+  EXPECT_EQ(EncodeForConsole(L"Дробь №1"), "\xE4\xD2\xCF\xC2\xD8 No1");
+  // Not a Cyrillic text then: UTF-8 whole, not a mixture.
+  EXPECT_EQ(EncodeForConsole(L"Д\u20ac"), "\xD0\x94\xE2\x82\xAC");
+}
+
 TEST(ConsoleText, WritesNarrowSoLaterNarrowOutputIsKept) {
   const std::string out = testing::StdoutOf([] {
     std::printf("before ");

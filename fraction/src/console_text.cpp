@@ -59,16 +59,43 @@ std::string EncodeUtf8(std::wstring_view text) {
   return out;
 }
 
+// Characters with a conventional ASCII spelling, for encodings that hold the
+// letters of a text but not these: KOI8-R has every Cyrillic letter, not '№'.
+const char* AsciiSpelling(wchar_t c) {
+  switch (c) {
+    case L'\u2116':  // numero sign
+      return "No";
+    default:
+      return nullptr;
+  }
+}
+
 std::optional<std::string> EncodeInLocale(std::wstring_view text) {
   std::string out;
   std::mbstate_t state{};
   char buffer[MB_LEN_MAX];
-  for (const wchar_t c : text) {
+  const auto append = [&](wchar_t c) {
     const std::size_t length = std::wcrtomb(buffer, c, &state);
     if (length == static_cast<std::size_t>(-1)) {
-      return std::nullopt;
+      state = std::mbstate_t{};  // unspecified after an encoding error
+      return false;
     }
     out.append(buffer, length);
+    return true;
+  };
+  for (const wchar_t c : text) {
+    if (append(c)) {
+      continue;
+    }
+    const char* spelling = AsciiSpelling(c);
+    if (spelling == nullptr) {
+      return std::nullopt;
+    }
+    for (; *spelling != '\0'; ++spelling) {
+      if (!append(static_cast<wchar_t>(*spelling))) {
+        return std::nullopt;
+      }
+    }
   }
   if (std::mbsinit(&state) == 0) {
     // A shift encoding: close the text in its initial shift state.

@@ -11,10 +11,10 @@ namespace fraction {
 // (printf, std::cout) would then be silently dropped.
 
 // The text in the current C locale's multibyte encoding when that encoding
-// holds every character of it (a UTF-8 locale, KOI8-R for Cyrillic), and in
-// UTF-8 otherwise: the C/POSIX locale holds only ASCII, yet a UTF-8 terminal
-// is the likely reader. Characters that are no Unicode scalar value become
-// U+FFFD, so nothing is dropped silently.
+// holds it (a UTF-8 locale; KOI8-R for Cyrillic, where '№' is spelled "No",
+// which KOI8-R lacks), and in UTF-8 otherwise: the C/POSIX locale holds only
+// ASCII, yet a UTF-8 terminal is its likely reader. In UTF-8, what is no
+// Unicode scalar value becomes U+FFFD, so nothing is dropped silently.
 std::string EncodeForConsole(std::wstring_view text);
 
 // Writes EncodeForConsole(text) to stdout and flushes it, in order with

@@ -1,0 +1,16 @@
+#ifndef FRACTION_DEMO_CONSOLE_H
+#define FRACTION_DEMO_CONSOLE_H
+
+// The few console services the demo needs beyond standard output. One file
+// implements them per platform: console_posix.cpp and console_windows.cpp.
+namespace demo::console {
+
+// Sets the console window's title.
+void SetTitle(const char* title);
+
+// Writes the command interpreter's pause prompt and waits for one key.
+void Pause();
+
+}  // namespace demo::console
+
+#endif  // FRACTION_DEMO_CONSOLE_H
