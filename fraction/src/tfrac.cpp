@@ -27,8 +27,9 @@ std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
     WriteToConsole(InvalidDataMessage());
     return 0;
   }
-  // Euclid's algorithm: logarithmic steps where a trial division downwards
-  // from min(m, b) would take billions for 2147483647 and 2147483646.
+  // std::gcd takes a number of steps logarithmic in m and b, where trying
+  // divisors downwards from min(m, b) takes billions for 2147483647 and
+  // 2147483646. Both are positive here, so its result fits.
   return std::gcd(m, b);
 }
 
