@@ -94,19 +94,18 @@ bool SameAsStdGcd(const PairSet& set) {
 }  // namespace
 
 void RegisterConstructionBenchmarks() {
+  using Case = void (*)(benchmark::State&, const std::vector<IntPair>&);
   for (const PairSet& set : ConstructionInputs()) {
-    const std::string& input = set.name;
-    benchmark::RegisterBenchmark(("Gcd/TFrac/" + input).c_str(), GcdTFrac, set.pairs);
-    benchmark::RegisterBenchmark(("Gcd/std_gcd/" + input).c_str(), GcdStd, set.pairs);
-    benchmark::RegisterBenchmark(("Construct/TFrac_heap/" + input).c_str(), ConstructTFracHeap,
-                                 set.pairs);
-    benchmark::RegisterBenchmark(("Construct/std_gcd_heap/" + input).c_str(), ConstructStdGcdHeap,
-                                 set.pairs);
-    benchmark::RegisterBenchmark(("Construct/TFrac_stack/" + input).c_str(), ConstructTFracStack,
-                                 set.pairs);
-    benchmark::RegisterBenchmark(("Construct/std_gcd_stack/" + input).c_str(), ConstructStdGcdStack,
-                                 set.pairs);
-    AddSameWorkCheck("construction/" + input, [set] { return SameAsStdGcd(set); });
+    const auto add = [&set](const std::string& name, Case run) {
+      WithFastest(benchmark::RegisterBenchmark((name + '/' + set.name).c_str(), run, set.pairs));
+    };
+    add("Gcd/TFrac", GcdTFrac);
+    add("Gcd/std_gcd", GcdStd);
+    add("Construct/TFrac_heap", ConstructTFracHeap);
+    add("Construct/std_gcd_heap", ConstructStdGcdHeap);
+    add("Construct/TFrac_stack", ConstructTFracStack);
+    add("Construct/std_gcd_stack", ConstructStdGcdStack);
+    AddSameWorkCheck("construction/" + set.name, [set] { return SameAsStdGcd(set); });
   }
   AddComparison({"Gcd/TFrac", "Gcd/std_gcd"});
   AddComparison({"Construct/TFrac_heap", "Construct/std_gcd_heap", 1.5});

@@ -56,10 +56,11 @@ void Process(benchmark::State& state, const std::string& program) {
 
 void RegisterDemoProcessBenchmarks() {
   // The child's time is not this process's CPU time: wall-clock time it is.
-  benchmark::RegisterBenchmark("Process/demo", Process, std::string(FRACTION_BENCH_DEMO_PATH))
+  WithFastest(
+      benchmark::RegisterBenchmark("Process/demo", Process, std::string(FRACTION_BENCH_DEMO_PATH)))
       ->UseRealTime()
       ->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark("Process/true", Process, std::string("/bin/true"))
+  WithFastest(benchmark::RegisterBenchmark("Process/true", Process, std::string("/bin/true")))
       ->UseRealTime()
       ->Unit(benchmark::kMicrosecond);
   AddComparison({"Process/demo", "Process/true"});

@@ -40,8 +40,12 @@ std::vector<std::pair<std::string, std::function<bool()>>>& SameWorkChecks() {
   return checks;
 }
 
+double Fastest(const std::vector<double>& times) {
+  return *std::min_element(times.begin(), times.end());
+}
+
 // The console output as usual, and at the end the ratio table. With
-// repetitions each case's median is used, otherwise its single run.
+// repetitions each case's fastest one is used, otherwise its single run.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   using ConsoleReporter::ConsoleReporter;
@@ -58,8 +62,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
           run.run_name.time_type.empty() ? run.GetAdjustedCPUTime() : run.GetAdjustedRealTime();
       const double nanoseconds = time * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
       const std::string name = run.run_name.str();
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians_[name] = nanoseconds;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "fastest") {
+        fastest_[name] = nanoseconds;
       } else if (run.run_type == Run::RT_Iteration) {
         singles_[name] = nanoseconds;
       }
@@ -69,7 +73,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override {
     ConsoleReporter::Finalize();
     std::map<std::string, double> times = std::move(singles_);
-    for (const auto& [name, time] : medians_) {
+    for (const auto& [name, time] : fastest_) {
       times[name] = time;
     }
     std::string table;
@@ -95,17 +99,21 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
     if (!table.empty()) {
       GetOutputStream() << "\nTime over the baseline's time (CPU time, or real time where the "
-                           "case says so; medians when repeated)\n"
+                           "case says so; the fastest repetition when repeated)\n"
                         << Line("Case", "ns", "Baseline", "ns", "Ratio", "Target") << table;
     }
   }
 
  private:
-  std::map<std::string, double> medians_;
+  std::map<std::string, double> fastest_;
   std::map<std::string, double> singles_;
 };
 
 }  // namespace
+
+benchmark::internal::Benchmark* WithFastest(benchmark::internal::Benchmark* benchmark) {
+  return benchmark->ComputeStatistics("fastest", Fastest);
+}
 
 void AddComparison(Comparison comparison) { Comparisons().push_back(std::move(comparison)); }
 

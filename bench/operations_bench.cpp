@@ -25,15 +25,15 @@ namespace {
 // Times operation(input) once per iteration, stepping through the inputs.
 template <class Input, class Operation>
 void RegisterCase(const std::string& name, std::vector<Input> inputs, Operation operation) {
-  benchmark::RegisterBenchmark(name.c_str(),
-                               [inputs = std::move(inputs), operation](benchmark::State& state) {
-                                 std::size_t i = 0;
-                                 for (auto _ : state) {
-                                   auto result = operation(inputs[i]);
-                                   benchmark::DoNotOptimize(result);
-                                   i = (i + 1) % kInputCount;
-                                 }
-                               });
+  const auto run = [inputs = std::move(inputs), operation](benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+      auto result = operation(inputs[i]);
+      benchmark::DoNotOptimize(result);
+      i = (i + 1) % kInputCount;
+    }
+  };
+  WithFastest(benchmark::RegisterBenchmark(name.c_str(), run));
 }
 
 template <class Number>

@@ -1,6 +1,8 @@
 #ifndef FRACTION_BENCH_REGISTRY_H
 #define FRACTION_BENCH_REGISTRY_H
 
+#include <benchmark/benchmark.h>
+
 #include <functional>
 #include <string>
 
@@ -20,6 +22,11 @@ void AddComparison(Comparison comparison);
 // same results, so that their times compare the same work. It describes
 // each mismatch on standard error and returns false if there was one.
 void AddSameWorkCheck(std::string name, std::function<bool()> check);
+
+// Adds the fastest repetition to a benchmark's statistics, the one the
+// ratios use: on a machine shared with other work, that work only ever adds
+// time, so the least time is the least disturbed.
+benchmark::internal::Benchmark* WithFastest(benchmark::internal::Benchmark* benchmark);
 
 // Each group registers its benchmarks, comparisons and checks; main calls
 // them in this order, which is the order of the output.
