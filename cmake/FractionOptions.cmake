@@ -33,5 +33,19 @@ if(FRACTION_SANITIZE)
   target_link_options(fraction_sanitizers INTERFACE -fsanitize=${sanitizers})
 endif()
 
+# With FRACTION_BUILD_FUZZERS, every target of ours gets libFuzzer's coverage
+# instrumentation, the library included: without it the fuzzer would be blind
+# to the branches it is meant to explore. Only the fuzzer itself links
+# libFuzzer's runtime and main().
+add_library(fraction_fuzzing INTERFACE)
+if(FRACTION_BUILD_FUZZERS)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "FRACTION_BUILD_FUZZERS needs clang (libFuzzer); the compiler is "
+                        "${CMAKE_CXX_COMPILER_ID}")
+  endif()
+  target_compile_options(fraction_fuzzing INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 add_library(fraction_options INTERFACE)
-target_link_libraries(fraction_options INTERFACE fraction_warnings fraction_sanitizers)
+target_link_libraries(fraction_options INTERFACE
+  fraction_warnings fraction_sanitizers fraction_fuzzing)

@@ -17,7 +17,7 @@ class ScopedLocale {
   ~ScopedLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
   ScopedLocale(const ScopedLocale&) = delete;
   ScopedLocale& operator=(const ScopedLocale&) = delete;
-  bool active() const { return active_; }
+  [[nodiscard]] bool Active() const { return active_; }
 
  private:
   std::string saved_;
@@ -42,7 +42,7 @@ TEST(ConsoleText, Utf8CoversEveryPlaneAndReplacesWhatIsNoCharacter) {
 
 TEST(ConsoleText, FollowsAUtf8Locale) {
   const ScopedLocale utf8("C.UTF-8");
-  if (!utf8.active()) {
+  if (!utf8.Active()) {
     GTEST_SKIP() << "no C.UTF-8 locale here";
   }
   EXPECT_EQ(EncodeForConsole(L"Ж"), "\xD0\x96");

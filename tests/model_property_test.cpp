@@ -114,8 +114,9 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
                           const std::unique_ptr<TFrac>& got, const Model& want) {
     expected_messages += want.message ? 1 : 0;
     if (got->ToString() != Text(want.numerator, want.denominator) && ++mismatches <= 10) {
-      ADD_FAILURE() << name << "(" << x.ToString() << (y ? ", " + y->ToString() : "") << ") gave "
-                    << got->ToString() << ", model " << Text(want.numerator, want.denominator);
+      ADD_FAILURE() << name << "(" << x.ToString() << (y != nullptr ? ", " + y->ToString() : "")
+                    << ") gave " << got->ToString() << ", model "
+                    << Text(want.numerator, want.denominator);
     }
   };
   const std::string out = StdoutOf([&] {

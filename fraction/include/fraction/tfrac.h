@@ -31,6 +31,8 @@ class TFrac {
 
   TFrac(const TFrac& source) = default;
   TFrac& operator=(const TFrac& source) = default;
+  TFrac(TFrac&& source) noexcept = default;
+  TFrac& operator=(TFrac&& source) noexcept = default;
   ~TFrac() = default;
 
   // Greatest common divisor of |a| and b, by these rules: b when a is 0;

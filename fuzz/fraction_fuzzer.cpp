@@ -1,0 +1,214 @@
+// Fuzz target for TFrac: fractions from arbitrary bytes read as text (two
+// texts, split at the first NUL) and as two raw 32-bit integers, with the
+// class's promises checked on each fraction and on every pair of them. A
+// broken promise aborts, which libFuzzer (or the replay main) reports.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <numeric>
+#include <string>
+#include <utility>
+
+#include "fraction/console_text.h"
+#include "fraction/tfrac.h"
+
+namespace {
+
+using fraction::TFrac;
+
+void Require(bool holds, const char* what) {
+  if (!holds) {
+    std::fprintf(stderr, "fraction_fuzzer: check failed: %s\n", what);
+    std::abort();
+  }
+}
+
+// Standard output (fd 1) is pointed at an unlinked temporary file, so that
+// what the library writes there can be read back after every call. A file
+// rather than a pipe: a write to it never blocks, however much piles up.
+// O_APPEND puts every write at the file's current end, wherever stdio
+// believes its offset to be, so truncating the file between calls is safe.
+void CaptureStdout() {
+  std::FILE* const file = std::tmpfile();
+  Require(file != nullptr, "tmpfile for standard output");
+  Require(std::fflush(stdout) == 0 && dup2(fileno(file), STDOUT_FILENO) == STDOUT_FILENO,
+          "standard output redirected");
+  const int flags = fcntl(STDOUT_FILENO, F_GETFL);
+  Require(flags != -1 && fcntl(STDOUT_FILENO, F_SETFL, flags | O_APPEND) != -1,
+          "standard output in append mode");
+  // fd 1 keeps the file open; the stream itself is no longer needed.
+  std::fclose(file);
+}
+
+// Everything written to standard output since the last call.
+std::string TakeStdout() {
+  Require(std::fflush(stdout) == 0, "standard output flushed");
+  struct stat info {};
+  Require(fstat(STDOUT_FILENO, &info) == 0, "standard output size");
+  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  if (!bytes.empty()) {
+    Require(pread(STDOUT_FILENO, bytes.data(), bytes.size(), 0) == info.st_size,
+            "standard output read back");
+    Require(ftruncate(STDOUT_FILENO, 0) == 0, "standard output emptied");
+  }
+  return bytes;
+}
+
+const std::string& MessageBytes() {
+  static const std::string bytes = fraction::EncodeForConsole(TFrac::InvalidDataMessage());
+  return bytes;
+}
+
+bool IsValid(std::int64_t a, std::int64_t b) {
+  return (b >= 1 && a != INT32_MIN) || (a == 0 && b != 0);
+}
+
+// Denominator positive and the fraction in lowest terms; gcd(0, d) == 1
+// leaves 0/1 as the only form of zero.
+bool IsReduced(const TFrac& f) {
+  const std::int64_t n = f.Numerator();
+  const std::int64_t d = f.Denominator();
+  return d > 0 && std::gcd(n, d) == 1;
+}
+
+void CheckTwoIntegers(std::int32_t a, std::int32_t b) {
+  const TFrac f(a, b);
+  const std::string out = TakeStdout();
+  if (IsValid(a, b)) {
+    Require(out.empty(), "valid data writes nothing");
+    Require(IsReduced(f), "valid data is reduced with a positive denominator");
+    Require(std::int64_t{f.Numerator()} * b == std::int64_t{a} * f.Denominator(),
+            "valid data keeps its value");
+  } else {
+    Require(out == (a == 0 && b == 0 ? std::string() : MessageBytes()),
+            "invalid data writes the message once (0/0 nothing)");
+    Require(f.Numerator() == a && f.Denominator() == b, "invalid data is kept as given");
+  }
+}
+
+// strtoll's range is wider than 32 bits: clamped, it gives the saturation.
+std::int32_t ReferenceLong(const char* token) {
+  const long long value = std::strtoll(token, nullptr, 10);
+  return static_cast<std::int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+}
+
+void CheckRoundTrip(const TFrac& f) {
+  const TFrac back(f.ToString().c_str());
+  Require(back.Numerator() == f.Numerator() && back.Denominator() == f.Denominator(),
+          "ToString round-trips through the text constructor");
+}
+
+// The text constructor against strtok and strtoll (atol with a 64-bit range)
+// as the reference; the fuzzer never changes the C locale, so their white
+// space is the C locale's, as the library's is.
+TFrac CheckText(const char* text) {
+  const TFrac f(text);
+  Require(TakeStdout().empty(), "the text constructor writes nothing");
+  std::string tokens = text;
+  const char* const first = std::strtok(tokens.data(), "/");
+  const char* const second = first != nullptr ? std::strtok(nullptr, "/") : nullptr;
+  Require(f.Numerator() == (first != nullptr ? ReferenceLong(first) : 0),
+          "numerator read like atol");
+  Require(f.Denominator() == (second != nullptr ? ReferenceLong(second) : 1),
+          "denominator read like atol");
+  CheckRoundTrip(f);
+  return f;
+}
+
+// A result comes from the two-integer constructor, so it is reduced, or
+// 0/0, or invalid data kept as given after the message was written.
+void CheckResult(const std::unique_ptr<TFrac>& result, const char* what) {
+  Require(result != nullptr, what);
+  const std::string out = TakeStdout();
+  const std::int64_t n = result->Numerator();
+  const std::int64_t d = result->Denominator();
+  if (out.empty()) {
+    Require(IsReduced(*result) || (n == 0 && d == 0), "a silent result is reduced or 0/0");
+  } else {
+    Require(out == MessageBytes() && !IsValid(n, d) && !(n == 0 && d == 0),
+            "a result with the message is invalid data");
+  }
+  CheckRoundTrip(*result);
+}
+
+void CheckUnary(const TFrac& x) {
+  CheckResult(x.Square(), "Square");
+  CheckResult(x.Reverse(), "Reverse");
+
+  TFrac negated(x);
+  Require(negated.Minus() == &negated, "Minus returns the fraction itself");
+  const std::int64_t n = x.Numerator();
+  Require(
+      negated.Numerator() == (n == INT32_MIN ? n : -n) && negated.Denominator() == x.Denominator(),
+      "Minus negates the numerator, wrapping");
+  negated.Minus();
+  Require(negated.Equal(&x), "Minus twice restores the fraction");
+
+  Require(x.Equal(&x) && !x.Equal(nullptr), "Equal is reflexive, false for null");
+  Require(!x.Greater(&x) && !x.Greater(nullptr), "Greater is irreflexive, false for null");
+  Require(!x.Add(nullptr) && !x.Subtract(nullptr) && !x.Multiply(nullptr) && !x.Divide(nullptr),
+          "a null operand yields no fraction");
+}
+
+void CheckBinary(const TFrac& x, const TFrac& y) {
+  CheckResult(x.Add(&y), "Add");
+  CheckResult(x.Subtract(&y), "Subtract");
+  CheckResult(x.Multiply(&y), "Multiply");
+  CheckResult(x.Divide(&y), "Divide");
+  const bool same = x.Numerator() == y.Numerator() && x.Denominator() == y.Denominator();
+  Require(x.Equal(&y) == same && y.Equal(&x) == same, "Equal compares the fields");
+  Require(!(x.Greater(&y) && y.Greater(&x)), "Greater is asymmetric");
+}
+
+// The last eight bytes of the input, zero-padded in front when it is
+// shorter, as two integers in the machine's byte order. Every bit pattern is
+// an int32_t, so copying the bytes is well defined.
+std::pair<std::int32_t, std::int32_t> TailIntegers(const std::string& bytes) {
+  char raw[2 * sizeof(std::int32_t)] = {};
+  const std::size_t count = std::min(bytes.size(), sizeof raw);
+  bytes.copy(raw + sizeof raw - count, count, bytes.size() - count);
+  std::int32_t a = 0;
+  std::int32_t b = 0;
+  std::memcpy(&a, raw, sizeof a);
+  std::memcpy(&b, raw + sizeof a, sizeof b);
+  return {a, b};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+  CaptureStdout();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string input(data, data + size);
+  // Two texts, each up to its NUL: the input's first NUL ends the first and
+  // starts the second. Without a NUL both are the whole input, so that a
+  // plain text also meets itself as the other operand.
+  const std::size_t nul = input.find('\0');
+  const TFrac x = CheckText(input.c_str());
+  const TFrac y = CheckText(nul == std::string::npos ? input.c_str() : &input[nul + 1]);
+
+  // Raw integers for the two-integer constructor, and the parsed fields,
+  // which reach the 32-bit extremes through short decimal texts.
+  const auto [a, b] = TailIntegers(input);
+  CheckTwoIntegers(a, b);
+  CheckTwoIntegers(x.Numerator(), x.Denominator());
+  CheckTwoIntegers(y.Numerator(), y.Denominator());
+  CheckTwoIntegers(x.Numerator(), y.Numerator());
+
+  CheckUnary(x);
+  CheckUnary(y);
+  CheckBinary(x, y);
+  CheckBinary(y, x);
+  return 0;
+}
