@@ -50,7 +50,7 @@ TEST(ConsoleText, FollowsAUtf8Locale) {
 
 TEST(ConsoleText, FollowsACyrillicLocaleAndSpellsWhatItLacks) {
   const ScopedLocale koi8r("ru_RU.KOI8-R");
-  if (!koi8r.active()) {
+  if (!koi8r.Active()) {
     GTEST_SKIP() << "no ru_RU.KOI8-R locale here";
   }
   EXPECT_EQ(EncodeForConsole(L"Дробь №1"), "\xE4\xD2\xCF\xC2\xD8 No1");

@@ -2,12 +2,12 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -19,8 +19,7 @@ using Clock = std::chrono::steady_clock;
 // descriptor of the slave too, to read the terminal's settings.
 class DemoOnTerminal {
  public:
-  DemoOnTerminal() {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+  DemoOnTerminal() : master_(posix_openpt(O_RDWR | O_NOCTTY)) {
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
       return;
     }
@@ -59,7 +58,7 @@ class DemoOnTerminal {
   DemoOnTerminal(const DemoOnTerminal&) = delete;
   DemoOnTerminal& operator=(const DemoOnTerminal&) = delete;
 
-  bool started() const { return child_ > 0; }
+  bool Started() const { return child_ > 0; }
 
   // Reads the terminal's output until it holds `text` or `timeout` passes.
   bool ReadUntil(const std::string& text, std::chrono::milliseconds timeout) {
@@ -81,7 +80,7 @@ class DemoOnTerminal {
     return true;
   }
 
-  void Type(const std::string& keys) {
+  void Type(const std::string& keys) const {
     ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
   }
 
@@ -103,18 +102,18 @@ class DemoOnTerminal {
     return exited_ || !StillRunningAfter(timeout);
   }
 
-  int status() const { return status_; }
-  const std::string& output() const { return output_; }
+  int Status() const { return status_; }
+  const std::string& Output() const { return output_; }
 
   termios Settings() const {
     termios settings{};
     tcgetattr(slave_, &settings);
     return settings;
   }
-  const termios& initial_settings() const { return initial_settings_; }
+  const termios& InitialSettings() const { return initial_settings_; }
 
  private:
-  int master_ = -1;
+  int master_;
   int slave_ = -1;
   pid_t child_ = -1;
   bool exited_ = false;
@@ -129,27 +128,27 @@ constexpr tcflag_t kLineModes = ICANON | ECHO;
 
 TEST(DemoOnTerminal, SetsTheTitleAndWaitsForOneKeyWithoutEnter) {
   DemoOnTerminal demo;
-  ASSERT_TRUE(demo.started());
-  ASSERT_TRUE(demo.ReadUntil(kPrompt, kPatience)) << demo.output();
-  EXPECT_EQ(demo.output().rfind("\033]0;Vemlo\007", 0), 0u) << "title sequence first";
+  ASSERT_TRUE(demo.Started());
+  ASSERT_TRUE(demo.ReadUntil(kPrompt, kPatience)) << demo.Output();
+  EXPECT_EQ(demo.Output().rfind("\033]0;Vemlo\007", 0), 0u) << "title sequence first";
 
   EXPECT_TRUE(demo.StillRunningAfter(std::chrono::milliseconds(300)));
   demo.Type("x");
   ASSERT_TRUE(demo.WaitForExit(kPatience));
-  EXPECT_TRUE(WIFEXITED(demo.status()) && WEXITSTATUS(demo.status()) == 0);
-  EXPECT_EQ(demo.Settings().c_lflag & kLineModes, demo.initial_settings().c_lflag & kLineModes)
+  EXPECT_TRUE(WIFEXITED(demo.Status()) && WEXITSTATUS(demo.Status()) == 0);
+  EXPECT_EQ(demo.Settings().c_lflag & kLineModes, demo.InitialSettings().c_lflag & kLineModes)
       << "terminal settings restored";
 }
 
 TEST(DemoOnTerminal, CtrlCEndsTheWaitAndRestoresTheTerminal) {
   DemoOnTerminal demo;
-  ASSERT_TRUE(demo.started());
-  ASSERT_TRUE(demo.ReadUntil(kPrompt, kPatience)) << demo.output();
+  ASSERT_TRUE(demo.Started());
+  ASSERT_TRUE(demo.ReadUntil(kPrompt, kPatience)) << demo.Output();
   EXPECT_TRUE(demo.StillRunningAfter(std::chrono::milliseconds(300)));
   demo.Type("\x03");
   ASSERT_TRUE(demo.WaitForExit(kPatience));
-  EXPECT_TRUE(WIFSIGNALED(demo.status()) && WTERMSIG(demo.status()) == SIGINT);
-  EXPECT_EQ(demo.Settings().c_lflag & kLineModes, demo.initial_settings().c_lflag & kLineModes)
+  EXPECT_TRUE(WIFSIGNALED(demo.Status()) && WTERMSIG(demo.Status()) == SIGINT);
+  EXPECT_EQ(demo.Settings().c_lflag & kLineModes, demo.InitialSettings().c_lflag & kLineModes)
       << "terminal settings restored";
 }
 
