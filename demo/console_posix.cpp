@@ -70,6 +70,9 @@ void WaitForKeyOnTerminal() {
 
 }  // namespace
 
+// A terminal decodes by its own setting, which the locale describes.
+void PrepareOutput() {}
+
 void SetTitle(const char* title) {
   // Only a terminal understands the sequence; piped output stays clean.
   if (isatty(STDOUT_FILENO) != 0) {

@@ -8,6 +8,7 @@
 int main() {
   demo::console::SetTitle("Vemlo");
   std::setlocale(LC_ALL, "");
+  demo::console::PrepareOutput();
 
   fraction::WriteToConsole(L"Лабораторная работа №1\n");
   fraction::WriteToConsole(L"Абстрактный тип данных - Дробь\n");

@@ -58,6 +58,29 @@ TEST(ConsoleText, FollowsACyrillicLocaleAndSpellsWhatItLacks) {
   EXPECT_EQ(EncodeForConsole(L"Д\u20ac"), "\xD0\x94\xE2\x82\xAC");
 }
 
+// Windows locale names (the C runtime's), so these run on Windows only: the
+// code pages a Russian and an English system give a program by default.
+TEST(ConsoleText, FollowsAWindowsCyrillicCodePage) {
+  const ScopedLocale cp1251("Russian_Russia.1251");
+  if (!cp1251.active()) {
+    GTEST_SKIP() << "no Windows locale names here";
+  }
+  EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
+            "\xC4\xF0\xEE\xE1\xFC \xB9"
+            "1");
+}
+
+TEST(ConsoleText, CyrillicIsUtf8InAWindowsWesternCodePage) {
+  const ScopedLocale cp1252("English_United States.1252");
+  if (!cp1252.active()) {
+    GTEST_SKIP() << "no Windows locale names here";
+  }
+  // Not "?" for what code page 1252 lacks: the whole text goes UTF-8.
+  EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
+            "\xD0\x94\xD1\x80\xD0\xBE\xD0\xB1\xD1\x8C \xE2\x84\x96"
+            "1");
+}
+
 TEST(ConsoleText, WritesNarrowSoLaterNarrowOutputIsKept) {
   const std::string out = testing::StdoutOf([] {
     std::printf("before ");
