@@ -1,21 +1,26 @@
-#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <iterator>
 
 #include "console.h"
 
 namespace demo::console {
 namespace {
 
-// The terminal's settings while Pause changes them, for the signal handler.
-struct termios saved_settings;
-volatile sig_atomic_t settings_changed = 0;
+// The terminal's settings while Pause changes them. Globals, since the
+// signal handler must reach them.
+struct termios saved_settings;                    // NOLINT(*-avoid-non-const-global-variables)
+volatile std::sig_atomic_t settings_changed = 0;  // NOLINT(*-avoid-non-const-global-variables)
 
-constexpr int kTerminatingSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+// A signal that ends the process unless handled, and its former handling.
+struct Disposition {
+  int signal_number;
+  struct sigaction previous;
+};
 
 // Puts the terminal back as it was, then dies of the signal as if no handler
 // had been installed. tcsetattr and raise are async-signal-safe.
@@ -45,9 +50,10 @@ void WaitForKeyOnTerminal() {
   struct sigaction action {};
   action.sa_handler = RestoreAndRaise;
   sigemptyset(&action.sa_mask);
-  struct sigaction previous[std::size(kTerminatingSignals)];
-  for (std::size_t i = 0; i < std::size(kTerminatingSignals); ++i) {
-    sigaction(kTerminatingSignals[i], &action, &previous[i]);
+  std::array<Disposition, 4> dispositions{
+      {{SIGINT, {}}, {SIGQUIT, {}}, {SIGTERM, {}}, {SIGHUP, {}}}};
+  for (Disposition& d : dispositions) {
+    sigaction(d.signal_number, &action, &d.previous);
   }
 
   struct termios raw = saved_settings;
@@ -63,8 +69,8 @@ void WaitForKeyOnTerminal() {
 
   tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_settings);
   settings_changed = 0;
-  for (std::size_t i = 0; i < std::size(kTerminatingSignals); ++i) {
-    sigaction(kTerminatingSignals[i], &previous[i], nullptr);
+  for (const Disposition& d : dispositions) {
+    sigaction(d.signal_number, &d.previous, nullptr);
   }
 }
 

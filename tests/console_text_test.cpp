@@ -62,7 +62,7 @@ TEST(ConsoleText, FollowsACyrillicLocaleAndSpellsWhatItLacks) {
 // code pages a Russian and an English system give a program by default.
 TEST(ConsoleText, FollowsAWindowsCyrillicCodePage) {
   const ScopedLocale cp1251("Russian_Russia.1251");
-  if (!cp1251.active()) {
+  if (!cp1251.Active()) {
     GTEST_SKIP() << "no Windows locale names here";
   }
   EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
@@ -72,7 +72,7 @@ TEST(ConsoleText, FollowsAWindowsCyrillicCodePage) {
 
 TEST(ConsoleText, CyrillicIsUtf8InAWindowsWesternCodePage) {
   const ScopedLocale cp1252("English_United States.1252");
-  if (!cp1252.active()) {
+  if (!cp1252.Active()) {
     GTEST_SKIP() << "no Windows locale names here";
   }
   // Not "?" for what code page 1252 lacks: the whole text goes UTF-8.
