@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -82,23 +83,15 @@ std::string Text(Int n, Int d) { return std::to_string(n) + "/" + std::to_string
 // Fields are stored as given through the text constructor, so the grid
 // holds zero and negative denominators and unreduced fractions too.
 std::vector<Int> EdgeValues() {
-  return {0,
-          1,
-          -1,
-          2,
-          -2,
-          3,
-          6,
-          -6,
-          46341,
-          -46341,
-          65536,
-          -65536,
-          1000000007,
-          INT32_MAX,
-          INT32_MIN,
-          INT32_MAX - 1,
-          INT32_MIN + 1};
+  // Small values, the square roots of 2^31 and 2^32 (products that just
+  // wrap), a large prime and the extremes.
+  const Int small[] = {0, 1, -1, 2, -2, 3, 6, -6};
+  const Int large[] = {46341, -46341, 65536, -65536, 1000000007};
+  const Int extremes[] = {INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1};
+  std::vector<Int> values(std::begin(small), std::end(small));
+  values.insert(values.end(), std::begin(large), std::end(large));
+  values.insert(values.end(), std::begin(extremes), std::end(extremes));
+  return values;
 }
 
 TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
