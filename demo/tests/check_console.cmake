@@ -4,19 +4,17 @@
 # EXPECTED, a file in the locale's encoding, as the terminal's encoding is.
 # Under Wine this goes through a console, unlike a redirected run: there
 # the console's output code page decides what reaches the terminal.
-# Exits with 77 when the locale is not installed.
+# Prints "SKIPPED: locale not installed" and stops when it is missing.
 foreach(variable LANG LANGUAGE LC_ALL LC_CTYPE LC_MESSAGES)
   unset(ENV{${variable}})
 endforeach()
-set(ENV{LC_ALL} "${LOCALE}")
-execute_process(COMMAND locale -a OUTPUT_VARIABLE locales)
-string(TOLOWER "${locales}" locales)
-string(TOLOWER "${LOCALE}" wanted)
-string(REPLACE "-" "" wanted "${wanted}")
-if(NOT locales MATCHES "(^|\n)${wanted}(\n|$)")
-  message("locale ${LOCALE} is not installed")
-  cmake_language(EXIT 77)
+include("${CMAKE_CURRENT_LIST_DIR}/locale_installed.cmake")
+locale_installed("${LOCALE}" installed)
+if(NOT installed)
+  message("${LOCALE_SKIP_MESSAGE}: ${LOCALE}")
+  return()
 endif()
+set(ENV{LC_ALL} "${LOCALE}")
 
 # Line LINE of EXPECTED, without its end.
 file(READ "${EXPECTED}" text)

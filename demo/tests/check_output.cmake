@@ -6,22 +6,20 @@
 #   LINES: optional; compares only the first LINES lines of both.
 #   CRLF: optional, true for a Windows program: each compared line of the
 #     output must end in CR LF (text mode), which then compares as LF.
-# Exits with SKIP_CODE (77) when the locale is not installed.
+# Prints "SKIPPED: locale not installed" and stops when it is missing.
 foreach(variable LANG LANGUAGE LC_ALL LC_CTYPE LC_NUMERIC LC_TIME LC_COLLATE
     LC_MONETARY LC_MESSAGES LC_PAPER LC_NAME LC_ADDRESS LC_TELEPHONE
     LC_MEASUREMENT LC_IDENTIFICATION)
   unset(ENV{${variable}})
 endforeach()
 if(NOT LOCALE STREQUAL "unset")
-  set(ENV{LC_ALL} "${LOCALE}")
-  execute_process(COMMAND locale -a OUTPUT_VARIABLE locales)
-  string(TOLOWER "${locales}" locales)
-  string(TOLOWER "${LOCALE}" wanted)
-  string(REPLACE "-" "" wanted "${wanted}")
-  if(NOT wanted MATCHES "^(c|posix)$" AND NOT locales MATCHES "(^|\n)${wanted}(\n|$)")
-    message("locale ${LOCALE} is not installed")
-    cmake_language(EXIT 77)
+  include("${CMAKE_CURRENT_LIST_DIR}/locale_installed.cmake")
+  locale_installed("${LOCALE}" installed)
+  if(NOT installed)
+    message("${LOCALE_SKIP_MESSAGE}: ${LOCALE}")
+    return()
   endif()
+  set(ENV{LC_ALL} "${LOCALE}")
 endif()
 
 set(actual "${WORK_DIR}/${LOCALE}.stdout")
