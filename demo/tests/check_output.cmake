@@ -14,11 +14,7 @@ foreach(variable LANG LANGUAGE LC_ALL LC_CTYPE LC_NUMERIC LC_TIME LC_COLLATE
 endforeach()
 if(NOT LOCALE STREQUAL "unset")
   include("${CMAKE_CURRENT_LIST_DIR}/locale_installed.cmake")
-  locale_installed("${LOCALE}" installed)
-  if(NOT installed)
-    message("${LOCALE_SKIP_MESSAGE}: ${LOCALE}")
-    return()
-  endif()
+  skip_unless_locale_installed("${LOCALE}")
   set(ENV{LC_ALL} "${LOCALE}")
 endif()
 

@@ -17,6 +17,13 @@ function(locale_installed name result)
   endif()
 endfunction()
 
-# What a check prints when it skips; the tests' SKIP_REGULAR_EXPRESSION
-# matches it.
-set(LOCALE_SKIP_MESSAGE "SKIPPED: locale not installed")
+# skip_unless_locale_installed(<name>): where the locale is missing, ends
+# the calling script with the text that the tests' SKIP_REGULAR_EXPRESSION
+# reports as skipped. A macro, so that its return() leaves the caller.
+macro(skip_unless_locale_installed name)
+  locale_installed("${name}" locale_is_installed)
+  if(NOT locale_is_installed)
+    message("SKIPPED: locale not installed: ${name}")
+    return()
+  endif()
+endmacro()
