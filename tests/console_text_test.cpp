@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <clocale>
+#include <ostream>
 #include <string>
 
 #include "fraction/console_text.h"
@@ -24,13 +27,6 @@ class ScopedLocale {
   bool active_;
 };
 
-TEST(ConsoleText, CyrillicIsUtf8WhereTheLocaleCannotHoldIt) {
-  const ScopedLocale c_locale("C");
-  EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
-            "\xD0\x94\xD1\x80\xD0\xBE\xD0\xB1\xD1\x8C \xE2\x84\x96"
-            "1");
-}
-
 TEST(ConsoleText, Utf8CoversEveryPlaneAndReplacesWhatIsNoCharacter) {
   const ScopedLocale c_locale("C");
   EXPECT_EQ(EncodeForConsole(L"a\u00e9\u20ac\U0001F600"), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
@@ -40,46 +36,54 @@ TEST(ConsoleText, Utf8CoversEveryPlaneAndReplacesWhatIsNoCharacter) {
   EXPECT_EQ(EncodeForConsole(broken), "x\xEF\xBF\xBDy");
 }
 
-TEST(ConsoleText, FollowsAUtf8Locale) {
-  const ScopedLocale utf8("C.UTF-8");
-  if (!utf8.Active()) {
-    GTEST_SKIP() << "no C.UTF-8 locale here";
+// Text in a locale, and the bytes it must become: the locale's encoding
+// where that holds the whole text, UTF-8 otherwise (never '?' and never a
+// mixture). Rows whose locale this system lacks are skipped: the Windows
+// names are the C runtime's, for the code pages a Russian and an English
+// system give a program by default.
+struct Encoding {
+  const char* locale;
+  const wchar_t* text;
+  const char* bytes;
+};
+
+// Names the row in test listings, instead of its bytes.
+void PrintTo(const Encoding& e, std::ostream* out) { *out << e.locale; }
+
+class ConsoleTextInLocale : public ::testing::TestWithParam<Encoding> {};
+
+TEST_P(ConsoleTextInLocale, UsesTheLocaleWhereItHoldsTheTextElseUtf8) {
+  const Encoding& e = GetParam();
+  const ScopedLocale locale(e.locale);
+  if (!locale.Active()) {
+    GTEST_SKIP() << "no " << e.locale << " locale here";
   }
-  EXPECT_EQ(EncodeForConsole(L"Ж"), "\xD0\x96");
+  EXPECT_EQ(EncodeForConsole(e.text), e.bytes) << e.locale;
 }
 
-TEST(ConsoleText, FollowsACyrillicLocaleAndSpellsWhatItLacks) {
-  const ScopedLocale koi8r("ru_RU.KOI8-R");
-  if (!koi8r.Active()) {
-    GTEST_SKIP() << "no ru_RU.KOI8-R locale here";
-  }
-  EXPECT_EQ(EncodeForConsole(L"Дробь №1"), "\xE4\xD2\xCF\xC2\xD8 No1");
-  // Not a Cyrillic text then: UTF-8 whole, not a mixture.
-  EXPECT_EQ(EncodeForConsole(L"Д\u20ac"), "\xD0\x94\xE2\x82\xAC");
-}
-
-// Windows locale names (the C runtime's), so these run on Windows only: the
-// code pages a Russian and an English system give a program by default.
-TEST(ConsoleText, FollowsAWindowsCyrillicCodePage) {
-  const ScopedLocale cp1251("Russian_Russia.1251");
-  if (!cp1251.Active()) {
-    GTEST_SKIP() << "no Windows locale names here";
-  }
-  EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
-            "\xC4\xF0\xEE\xE1\xFC \xB9"
-            "1");
-}
-
-TEST(ConsoleText, CyrillicIsUtf8InAWindowsWesternCodePage) {
-  const ScopedLocale cp1252("English_United States.1252");
-  if (!cp1252.Active()) {
-    GTEST_SKIP() << "no Windows locale names here";
-  }
-  // Not "?" for what code page 1252 lacks: the whole text goes UTF-8.
-  EXPECT_EQ(EncodeForConsole(L"Дробь №1"),
-            "\xD0\x94\xD1\x80\xD0\xBE\xD0\xB1\xD1\x8C \xE2\x84\x96"
-            "1");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ConsoleText, ConsoleTextInLocale,
+    ::testing::Values(Encoding{"C", L"Дробь №1",
+                               "\xD0\x94\xD1\x80\xD0\xBE\xD0\xB1\xD1\x8C \xE2\x84\x96"
+                               "1"},
+                      Encoding{"C.UTF-8", L"Ж", "\xD0\x96"},
+                      // KOI8-R has every Cyrillic letter but not '№', spelled "No" there.
+                      Encoding{"ru_RU.KOI8-R", L"Дробь №1", "\xE4\xD2\xCF\xC2\xD8 No1"},
+                      Encoding{"ru_RU.KOI8-R", L"Д\u20ac", "\xD0\x94\xE2\x82\xAC"},
+                      Encoding{"Russian_Russia.1251", L"Дробь №1",
+                               "\xC4\xF0\xEE\xE1\xFC \xB9"
+                               "1"},
+                      Encoding{"English_United States.1252", L"Дробь №1",
+                               "\xD0\x94\xD1\x80\xD0\xBE\xD0\xB1\xD1\x8C \xE2\x84\x96"
+                               "1"}),
+    // Test names after the locale, e.g. ru_RU_KOI8_R_2.
+    [](const ::testing::TestParamInfo<Encoding>& row) {
+      std::string name = row.param.locale;
+      std::replace_if(
+          name.begin(), name.end(),
+          [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; }, '_');
+      return name + "_" + std::to_string(row.index);
+    });
 
 TEST(ConsoleText, WritesNarrowSoLaterNarrowOutputIsKept) {
   const std::string out = testing::StdoutOf([] {
