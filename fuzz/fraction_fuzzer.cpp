@@ -1,7 +1,8 @@
 // Fuzz target for TFrac: fractions from arbitrary bytes read as text (two
 // texts, split at the first NUL) and as two raw 32-bit integers, with the
-// class's promises checked on each fraction and on every pair of them. A
-// broken promise aborts, which libFuzzer (or the replay main) reports.
+// class's promises checked on each fraction and on every pair of them: the
+// exact order and the checked operations against wide integer arithmetic.
+// A broken promise aborts, which libFuzzer (or the replay main) reports.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,8 +13,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <numeric>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -158,6 +162,74 @@ void CheckUnary(const TFrac& x) {
           "a null operand yields no fraction");
 }
 
+// The exact order by wide integer arithmetic: -1, 0 or 1, and 2 for
+// unordered. x/0 is the infinity of x's sign; 0/0 is unordered.
+int ReferenceOrder(const TFrac& x, const TFrac& y) {
+  const std::int64_t a = x.Numerator(), b = x.Denominator();
+  const std::int64_t c = y.Numerator(), d = y.Denominator();
+  const auto rank = [](std::int64_t n, std::int64_t m) { return m != 0 ? 0 : n > 0 ? 1 : -1; };
+  if ((a == 0 && b == 0) || (c == 0 && d == 0)) return 2;
+  if (b == 0 || d == 0) return rank(a, b) < rank(c, d) ? -1 : rank(a, b) > rank(c, d) ? 1 : 0;
+  const std::int64_t sign = (b < 0) == (d < 0) ? 1 : -1;
+  const std::int64_t left = a * d * sign, right = c * b * sign;
+  return left < right ? -1 : left > right ? 1 : 0;
+}
+
+void CheckOrder(const TFrac& x, const TFrac& y) {
+  const int order = ReferenceOrder(x, y);
+  Require(x.Greater(&y) == (order == 1) && (x > y) == (order == 1) && (x < y) == (order == -1),
+          "Greater, > and < give the exact order");
+  Require((x == y) == (order == 0) && (x != y) == (order != 0) &&
+              (x <= y) == (order == -1 || order == 0) && (x >= y) == (order == 1 || order == 0),
+          "==, !=, <= and >= give the exact order");
+  // Rounding is monotone: wherever the doubles differ, they agree.
+  const double p = x.ToDouble(), q = y.ToDouble();
+  Require(!(p > q) || order == 1, "the order agrees with differing doubles");
+  Require(!(p < q) || order == -1, "the order agrees with differing doubles");
+  Require(order != 0 || std::hash<TFrac>()(x) == std::hash<TFrac>()(y), "equal values hash equal");
+}
+
+// The checked operations by wide integer arithmetic: the exact result
+// reduced, if it fits.
+std::optional<TFrac> ReferenceChecked(char operation, const TFrac& x, const TFrac& y) {
+  const std::int64_t a = x.Numerator(), b = x.Denominator();
+  const std::int64_t c = y.Numerator(), d = y.Denominator();
+  if (b < 1 || d < 1 || (operation == '/' && c == 0)) return std::nullopt;
+  std::int64_t n = 0, m = b * d;
+  switch (operation) {
+    case '+':
+      n = a * d + b * c;
+      break;
+    case '-':
+      n = a * d - b * c;
+      break;
+    case '*':
+      n = a * c;
+      break;
+    default:
+      n = c > 0 ? a * d : -a * d;
+      m = c > 0 ? b * c : -b * c;
+  }
+  const std::int64_t g = std::gcd(n, m);
+  n /= g;
+  m /= g;
+  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) return std::nullopt;
+  return TFrac(static_cast<std::int32_t>(n), static_cast<std::int32_t>(m));
+}
+
+void CheckChecked(const TFrac& x, const TFrac& y) {
+  const std::pair<char, std::optional<TFrac>> results[] = {{'+', x.CheckedAdd(y)},
+                                                           {'-', x.CheckedSubtract(y)},
+                                                           {'*', x.CheckedMultiply(y)},
+                                                           {'/', x.CheckedDivide(y)}};
+  Require(TakeStdout().empty(), "the checked operations write nothing");
+  for (const auto& [operation, result] : results) {
+    const std::optional<TFrac> reference = ReferenceChecked(operation, x, y);
+    Require(result.has_value() == reference.has_value() && (!result || result->Equal(&*reference)),
+            "a checked operation gives the exact result, or none when it does not fit");
+  }
+}
+
 void CheckBinary(const TFrac& x, const TFrac& y) {
   CheckResult(x.Add(&y), "Add");
   CheckResult(x.Subtract(&y), "Subtract");
@@ -165,7 +237,29 @@ void CheckBinary(const TFrac& x, const TFrac& y) {
   CheckResult(x.Divide(&y), "Divide");
   const bool same = x.Numerator() == y.Numerator() && x.Denominator() == y.Denominator();
   Require(x.Equal(&y) == same && y.Equal(&x) == same, "Equal compares the fields");
-  Require(!(x.Greater(&y) && y.Greater(&x)), "Greater is asymmetric");
+  CheckOrder(x, y);
+  CheckChecked(x, y);
+}
+
+// Reads `text` with operator>>: on success the fraction is what the text
+// constructor makes of what was read, on failure it is left alone.
+void CheckStreams(const TFrac& x, const std::string& text) {
+  std::ostringstream out;
+  out << x;
+  Require(out.str() == x.ToString(), "<< writes ToString()");
+  TFrac back(3, 7);
+  Require(static_cast<bool>(std::istringstream(out.str()) >> back) && back.Equal(&x),
+          "ToString() reads back through >>");
+
+  std::istringstream in(text);
+  TFrac read(3, 7);
+  const bool ok = static_cast<bool>(in >> read);
+  in.clear();
+  const std::string rest(std::istreambuf_iterator<char>(in), {});
+  const TFrac expected =
+      ok ? TFrac(text.substr(0, text.size() - rest.size()).c_str()) : TFrac(3, 7);
+  Require(read.Equal(&expected), ">> stores what the text constructor makes of what it read");
+  TakeStdout();
 }
 
 // The last eight bytes of the input, zero-padded in front when it is
@@ -210,5 +304,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckUnary(y);
   CheckBinary(x, y);
   CheckBinary(y, x);
+  const TFrac z(a, b);
+  TakeStdout();
+  CheckOrder(x, z);
+  CheckChecked(z, y);
+  CheckStreams(x, input.substr(0, nul));
   return 0;
 }

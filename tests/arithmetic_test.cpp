@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "fraction/tfrac.h"
@@ -131,6 +132,68 @@ TEST(FractionArithmetic, MinusNegatesInPlaceAndReturnsTheSameObject) {
     EXPECT_EQ(copy.ToString(), c.after) << c.before;
     EXPECT_EQ(source.ToString(), TFrac(c.before).ToString()) << c.before;
   }
+}
+
+TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
+  struct Case {
+    char operation;
+    const char *left, *right, *result;  // "" for none
+  };
+  const Case cases[] = {
+      {'+', "1/6", "1/46", "13/69"},  // b·d = 276 reduces by 4
+      {'*', "2147483647/2", "2/2147483647", "1/1"},
+      {'/', "2147483647/2", "2147483647/2", "1/1"},
+      {'+', "2/4", "3/6", "1/1"},                 // unreduced operands
+      {'-', "1/2147483647", "1/2147483646", ""},  // the denominator needs 62 bits
+      {'+', "2147483647/1", "1/1", ""},
+      {'-', "-2147483647/1", "1/1", ""},  // INT32_MIN as a numerator
+      {'*', "65536/1", "65536/1", ""},
+      {'/', "1/2", "0/1", ""},
+      {'/', "1/2", "-1/2", "-1/1"},
+      {'/', "-2147483647/2", "-2147483647/3", "3/2"},
+      {'+', "1/0", "1/2", ""},  // denominators below 1
+      {'*', "1/2", "1/-2", ""},
+      {'+', "2/4", "-1/-2", ""},
+  };
+  for (const Case& c : cases) {
+    const TFrac left(c.left), right(c.right);
+    std::optional<TFrac> result;
+    const std::string out = StdoutOf([&] {
+      switch (c.operation) {
+        case '+':
+          result = left.CheckedAdd(right);
+          break;
+        case '-':
+          result = left.CheckedSubtract(right);
+          break;
+        case '*':
+          result = left.CheckedMultiply(right);
+          break;
+        default:
+          result = left.CheckedDivide(right);
+      }
+    });
+    const std::string description = std::string(c.left) + " " + c.operation + " " + c.right;
+    EXPECT_EQ(result ? result->ToString() : "", c.result) << description;
+    EXPECT_EQ(out, "") << description;
+  }
+}
+
+TEST(FractionArithmetic, CompoundAssignmentGivesTheOperatorsResult) {
+  TFrac f(1, 2);
+  f += TFrac(1, 3);
+  EXPECT_EQ(f.ToString(), "5/6");
+  f -= TFrac(1, 6);
+  EXPECT_EQ(f.ToString(), "2/3");
+  f *= TFrac(-3, 4);
+  EXPECT_EQ(f.ToString(), "-1/2");
+  f /= TFrac(-1, 4);
+  EXPECT_EQ(f.ToString(), "2/1");
+  f /= TFrac();
+  EXPECT_EQ(f.ToString(), "0/1");
+  const std::string out = StdoutOf([&] { f += TFrac("1/0"); });
+  EXPECT_EQ(out, testing::MessageBytes());
+  EXPECT_EQ(f.ToString(), "1/0");
 }
 
 }  // namespace

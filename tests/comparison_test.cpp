@@ -1,31 +1,45 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <cmath>
+#include <limits>
+#include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "fraction/tfrac.h"
 
 namespace fraction {
 namespace {
 
-TEST(FractionComparison, EqualComparesTheStoredFields) {
+TEST(FractionComparison, EqualComparesTheStoredFieldsAndEqualityOperatorsTheValues) {
   struct Case {
     const char *left, *right;
-    bool equal;
+    bool equal_fields, equal_values;
   };
   const Case cases[] = {
-      {"1/2", "1/2", true},  {"1/2", "-1/2", false},
-      {"1/2", "2/4", false},  // equal values, different fields
-      {"0/1", "0/5", false}, {"5/0", "5/0", true},
+      {"1/2", "1/2", true, true},    {"1/2", "-1/2", false, false}, {"1/2", "2/4", false, true},
+      {"0/1", "0/5", false, true},   {"1/-2", "-1/2", false, true}, {"-1/-2", "1/2", false, true},
+      {"5/0", "5/0", true, true},    {"5/0", "1/0", false, true},  // +infinity
+      {"-5/0", "1/0", false, false}, {"0/0", "0/0", true, false},  // unordered, unequal even to
+                                                                   // itself
   };
   for (const Case& c : cases) {
     const TFrac left(c.left), right(c.right);
-    EXPECT_EQ(left.Equal(&right), c.equal) << c.left << " == " << c.right;
+    const std::string pair = std::string(c.left) + " and " + c.right;
+    EXPECT_EQ(left.Equal(&right), c.equal_fields) << pair;
+    EXPECT_EQ(left == right, c.equal_values) << pair;
+    EXPECT_EQ(left != right, !c.equal_values) << pair;
+    if (c.equal_values) {
+      EXPECT_EQ(std::hash<TFrac>()(left), std::hash<TFrac>()(right)) << pair;
+    }
   }
   const TFrac f(-1, 2);
   const auto copy = std::make_unique<TFrac>(f);
   EXPECT_TRUE(f.Equal(copy.get()));
   EXPECT_TRUE(f.Equal(&f));
+  const std::unordered_set<TFrac> set = {TFrac("2/4"), TFrac(1, 2), TFrac("-3/-6"), TFrac(2, 3)};
+  EXPECT_EQ(set.size(), 2u);
 }
 
 TEST(FractionComparison, GreaterIsStrictAndDefinedForZeroDenominators) {
@@ -38,6 +52,10 @@ TEST(FractionComparison, GreaterIsStrictAndDefinedForZeroDenominators) {
       {"1/2", "2/3", false},
       {"1/2", "1/2", false},
       {"1/2", "2/4", false},
+      // Closer than double precision tells apart.
+      {"2147483646/2147483647", "2147483645/2147483646", true},
+      {"2147483645/2147483646", "2147483646/2147483647", false},
+      {"-2147483648/2147483647", "-2147483647/2147483646", true},
       {"1/-2", "0/1", false},  // negative denominators keep their sign
       {"0/1", "1/-2", true},
       {"-2147483648/1", "2147483647/1", false},
@@ -58,10 +76,43 @@ TEST(FractionComparison, GreaterIsStrictAndDefinedForZeroDenominators) {
     const TFrac left(c.left), right(c.right);
     std::feclearexcept(FE_ALL_EXCEPT);
     EXPECT_EQ(left.Greater(&right), c.greater) << c.left << " > " << c.right;
+    EXPECT_EQ(left > right, c.greater) << c.left << " > " << c.right;
+    EXPECT_EQ(right < left, c.greater) << c.left << " > " << c.right;
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID))
         << c.left << " > " << c.right << " raised a floating-point exception";
   }
 }
+
+TEST(FractionComparison, ToDoubleRoundsCorrectly) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  struct Case {
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {
+      {"1/3", 1.0 / 3.0},
+      {"1/-2", -0.5},
+      {"2147483647/2147483646", 2147483647.0 / 2147483646.0},
+      {"-2147483648/1", -2147483648.0},
+      {"7/0", kInfinity},
+      {"-7/0", -kInfinity},
+  };
+  for (const Case& c : cases) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_EQ(TFrac(c.text).ToDouble(), c.value) << c.text;
+    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID)) << c.text;
+  }
+  EXPECT_TRUE(std::isnan(TFrac("0/0").ToDouble()));
+}
+
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+TEST(FractionComparison, ThreeWayComparisonIsPartial) {
+  EXPECT_EQ(TFrac(1, 2) <=> TFrac("2/4"), std::partial_ordering::equivalent);
+  EXPECT_EQ(TFrac(1, 3) <=> TFrac(1, 2), std::partial_ordering::less);
+  EXPECT_EQ(TFrac("1/0") <=> TFrac(1, 2), std::partial_ordering::greater);
+  EXPECT_EQ(TFrac("0/0") <=> TFrac("0/0"), std::partial_ordering::unordered);
+}
+#endif
 
 }  // namespace
 }  // namespace fraction

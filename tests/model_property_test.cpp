@@ -1,10 +1,13 @@
 // Every operation over a grid of edge values of the 32-bit range, checked
-// against a model in 64-bit arithmetic that wraps to 32 bits explicitly.
+// against a model in 64-bit arithmetic that wraps to 32 bits explicitly,
+// and the exact order and the checked operations against exact 64-bit
+// arithmetic.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,14 +71,40 @@ Model Reverse(Int a, Int b) {
   return Make(Wrap(-b), Wrap(-a));
 }
 
-bool Greater(Int a, Int b, Int c, Int d) {
-  // Signs of x/0 as infinities; 0/0 is unordered.
+// The exact order of a/b and c/d: -1, 0 or 1, or nothing for unordered.
+// x/0 is the infinity of x's sign; 0/0 is unordered with everything.
+std::optional<int> Order(Int a, Int b, Int c, Int d) {
   const auto rank = [](Int n, Int m) { return m != 0 ? 0 : n > 0 ? 1 : n < 0 ? -1 : 2; };
   const int left = rank(a, b), right = rank(c, d);
-  if (left == 2 || right == 2) return false;
-  if (left != 0 || right != 0) return left > right;
-  return static_cast<double>(a) / static_cast<double>(b) >
-         static_cast<double>(c) / static_cast<double>(d);
+  if (left == 2 || right == 2) return std::nullopt;
+  if (left != 0 || right != 0) return left < right ? -1 : left > right ? 1 : 0;
+  // Cross-multiplied, each side times the sign of b·d.
+  const Int sign = (b < 0) == (d < 0) ? 1 : -1;
+  const Int x = a * d * sign, y = c * b * sign;
+  return x < y ? -1 : x > y ? 1 : 0;
+}
+
+// The checked operations: the exact result reduced, when it fits.
+std::optional<Model> Exact(Int n, Int m) {
+  const Int g = Euclid(n < 0 ? -n : n, m);
+  n /= g;
+  m /= g;
+  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) return std::nullopt;
+  return Model{n, m, false};
+}
+std::optional<Model> Checked(char operation, Int a, Int b, Int c, Int d) {
+  if (b < 1 || d < 1) return std::nullopt;
+  switch (operation) {
+    case '+':
+      return Exact(a * d + b * c, b * d);
+    case '-':
+      return Exact(a * d - b * c, b * d);
+    case '*':
+      return Exact(a * c, b * d);
+    default:
+      if (c == 0) return std::nullopt;
+      return c > 0 ? Exact(a * d, b * c) : Exact(-a * d, -b * c);
+  }
 }
 
 std::string Text(Int n, Int d) { return std::to_string(n) + "/" + std::to_string(d); }
@@ -87,7 +116,9 @@ std::vector<Int> EdgeValues() {
   // wrap), a large prime and the extremes.
   const Int small[] = {0, 1, -1, 2, -2, 3, 6, -6};
   const Int large[] = {46341, -46341, 65536, -65536, 1000000007};
-  const Int extremes[] = {INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1};
+  // Close neighbours among them: 2147483645/2147483646 and
+  // 2147483646/2147483647 differ by less than a double can tell.
+  const Int extremes[] = {INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MAX - 2, INT32_MIN + 1};
   std::vector<Int> values(std::begin(small), std::end(small));
   values.insert(values.end(), std::begin(large), std::end(large));
   values.insert(values.end(), std::begin(extremes), std::end(extremes));
@@ -103,31 +134,59 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
   }
   int expected_messages = 0;
   int mismatches = 0;
-  const auto expect = [&](const char* name, const TFrac& x, const TFrac* y,
-                          const std::unique_ptr<TFrac>& got, const Model& want) {
+  const auto expect = [&](const char* name, const TFrac& x, const TFrac* y, const TFrac& got,
+                          const Model& want) {
     expected_messages += want.message ? 1 : 0;
-    if (got->ToString() != Text(want.numerator, want.denominator) && ++mismatches <= 10) {
+    if (got.ToString() != Text(want.numerator, want.denominator) && ++mismatches <= 10) {
       ADD_FAILURE() << name << "(" << x.ToString() << (y != nullptr ? ", " + y->ToString() : "")
-                    << ") gave " << got->ToString() << ", model "
+                    << ") gave " << got.ToString() << ", model "
                     << Text(want.numerator, want.denominator);
+    }
+  };
+  const auto expect_checked = [&](char operation, const TFrac& x, const TFrac& y,
+                                  const std::optional<TFrac>& got) {
+    const std::optional<Model> want =
+        Checked(operation, x.Numerator(), x.Denominator(), y.Numerator(), y.Denominator());
+    const std::string shown = got ? got->ToString() : "none";
+    if (shown != (want ? Text(want->numerator, want->denominator) : "none") && ++mismatches <= 10) {
+      ADD_FAILURE() << x.ToString() << " checked " << operation << " " << y.ToString() << " gave "
+                    << shown;
     }
   };
   const std::string out = StdoutOf([&] {
     for (const TFrac& x : grid) {
       const Int a = x.Numerator(), b = x.Denominator();
-      expect("Square", x, nullptr, x.Square(), Multiply(a, b, a, b));
-      expect("Reverse", x, nullptr, x.Reverse(), Reverse(a, b));
-      TFrac negated(x);
-      negated.Minus();
-      EXPECT_EQ(negated.ToString(), Text(Wrap(-a), b));
+      expect("Square", x, nullptr, *x.Square(), Multiply(a, b, a, b));
+      expect("Reverse", x, nullptr, *x.Reverse(), Reverse(a, b));
+      EXPECT_EQ((-x).ToString(), Text(Wrap(-a), b));
       for (const TFrac& y : grid) {
         const Int c = y.Numerator(), d = y.Denominator();
-        expect("Add", x, &y, x.Add(&y), Add(a, b, c, d));
-        expect("Subtract", x, &y, x.Subtract(&y), Subtract(a, b, c, d));
-        expect("Multiply", x, &y, x.Multiply(&y), Multiply(a, b, c, d));
-        expect("Divide", x, &y, x.Divide(&y), Divide(a, b, c, d));
+        expect("Add", x, &y, *x.Add(&y), Add(a, b, c, d));
+        expect("Subtract", x, &y, *x.Subtract(&y), Subtract(a, b, c, d));
+        expect("Multiply", x, &y, *x.Multiply(&y), Multiply(a, b, c, d));
+        expect("Divide", x, &y, *x.Divide(&y), Divide(a, b, c, d));
+        expect("+", x, &y, x + y, Add(a, b, c, d));
+        expect("-", x, &y, x - y, Subtract(a, b, c, d));
+        expect("*", x, &y, x * y, Multiply(a, b, c, d));
+        expect("/", x, &y, x / y, Divide(a, b, c, d));
+        expect_checked('+', x, y, x.CheckedAdd(y));
+        expect_checked('-', x, y, x.CheckedSubtract(y));
+        expect_checked('*', x, y, x.CheckedMultiply(y));
+        expect_checked('/', x, y, x.CheckedDivide(y));
         EXPECT_EQ(x.Equal(&y), a == c && b == d);
-        EXPECT_EQ(x.Greater(&y), Greater(a, b, c, d)) << x.ToString() << " > " << y.ToString();
+        const std::optional<int> order = Order(a, b, c, d);
+        const bool less = order == -1, greater = order == 1, same = order == 0;
+        const std::string pair = x.ToString() + " vs " + y.ToString();
+        EXPECT_EQ(x.Greater(&y), greater) << pair;
+        EXPECT_EQ((x < y), less) << pair;
+        EXPECT_EQ((x <= y), less || same) << pair;
+        EXPECT_EQ((x > y), greater) << pair;
+        EXPECT_EQ((x >= y), greater || same) << pair;
+        EXPECT_EQ((x == y), same) << pair;
+        EXPECT_EQ((x != y), !same) << pair;
+        if (same) {
+          EXPECT_EQ(std::hash<TFrac>()(x), std::hash<TFrac>()(y)) << pair;
+        }
       }
     }
   });

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -121,6 +123,47 @@ TEST(FractionText, ToStringWritesTheStoredFieldsInFull) {
     const TFrac again(f.ToString().c_str());
     EXPECT_TRUE(again.Equal(&f)) << c.text;
   }
+}
+
+TEST(FractionText, StreamsReadTheStrictFormAndWriteTheTextForm) {
+  struct Case {
+    const char* input;
+    const char* stored;  // nullptr: failbit, the fraction unchanged
+    const char* unread;
+  };
+  const Case cases[] = {
+      {"3/4", "3/4", ""},
+      {" \n\t-6/-8 ", "-6/-8", " "},  // neither reduced nor validated
+      {"+1/+2", "1/2", ""},
+      {"5", "5/1", ""},
+      {"0/0", "0/0", ""},
+      {"-2147483648/2147483647", "-2147483648/2147483647", ""},
+      {"0002147483647/1", "2147483647/1", ""},
+      {"1/2/3", "1/2", "/3"},
+      {"1 /2", "1/1", " /2"},
+      {"12abc", "12/1", "abc"},
+      {"2147483648/1", nullptr, "/1"},
+      {"1/-2147483649", nullptr, ""},
+      {"5/", nullptr, ""},
+      {"5/x", nullptr, "x"},
+      {"/5", nullptr, "/5"},
+      {"- 5", nullptr, " 5"},
+      {"+", nullptr, ""},
+      {"", nullptr, ""},
+  };
+  for (const Case& c : cases) {
+    std::istringstream in(c.input);
+    TFrac f(7, 9);
+    in >> f;
+    EXPECT_EQ(!in.fail(), c.stored != nullptr) << '"' << c.input << '"';
+    EXPECT_EQ(f.ToString(), c.stored != nullptr ? c.stored : "7/9") << '"' << c.input << '"';
+    in.clear();
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.unread)
+        << '"' << c.input << '"';
+  }
+  std::ostringstream out;
+  out << TFrac(-6, 4) << ' ' << TFrac("4/-6");
+  EXPECT_EQ(out.str(), "-3/2 4/-6");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-#include <cmath>
-#include <limits>
+#include <cstdint>
+#include <functional>
+#include <numeric>
+#include <optional>
 
 #include "fraction/tfrac.h"
 #include "wrapping.h"
@@ -7,82 +9,118 @@
 namespace fraction {
 namespace {
 
-// The value n / d in double precision. A zero denominator is mapped to an
-// infinity (NaN for 0/0) instead of being divided by, which would raise the
-// floating-point division-by-zero flag.
-double Quotient(std::int32_t n, std::int32_t d) {
-  if (d != 0) {
-    return static_cast<double>(n) / static_cast<double>(d);
+// A result before it is reduced, its parts in 64 bits, where products of
+// 32-bit parts are exact. The methods and operators take its parts' low 32
+// bits, which is exactly what they would be with every step wrapping around
+// in 32 bits; the checked operations reduce it as it is.
+struct Wide {
+  std::int64_t numerator;
+  std::int64_t denominator;
+};
+
+std::int64_t Times(std::int32_t x, std::int32_t y) { return std::int64_t{x} * y; }
+
+// In what follows the left operand is a/b and the right one c/d.
+
+// (a·d + b·c) / (b·d); the sum is exact unless all four parts are INT32_MIN.
+Wide Sum(const TFrac& x, const TFrac& y) {
+  return {
+      wrapping::Add(Times(x.Numerator(), y.Denominator()), Times(x.Denominator(), y.Numerator())),
+      Times(x.Denominator(), y.Denominator())};
+}
+
+// (a·d − b·c) / (b·d); each product is within ±2^62, so this is exact.
+Wide Difference(const TFrac& x, const TFrac& y) {
+  return {Times(x.Numerator(), y.Denominator()) - Times(x.Denominator(), y.Numerator()),
+          Times(x.Denominator(), y.Denominator())};
+}
+
+Wide Product(const TFrac& x, const TFrac& y) {
+  return {Times(x.Numerator(), y.Numerator()), Times(x.Denominator(), y.Denominator())};
+}
+
+// (a·d) / (b·c) for c != 0. The divisor's sign moves to the numerator, so
+// that positive denominators give a positive denominator.
+Wide Quotient(const TFrac& x, const TFrac& y) {
+  const std::int64_t n = Times(x.Numerator(), y.Denominator());
+  const std::int64_t m = Times(x.Denominator(), y.Numerator());
+  return y.Numerator() > 0 ? Wide{n, m} : Wide{-n, -m};
+}
+
+// b / a for a != 0, with a's sign moved to the numerator as above.
+Wide Reciprocal(const TFrac& x) {
+  const std::int64_t a = x.Numerator(), b = x.Denominator();
+  return a > 0 ? Wide{b, a} : Wide{-b, -a};
+}
+
+// What the methods and operators yield: the parts wrapped to 32 bits, given
+// to the two-integer constructor.
+TFrac Wrapped(const Wide& result) {
+  return TFrac(wrapping::Narrow(result.numerator), wrapping::Narrow(result.denominator));
+}
+
+// What the checked operations yield, for a positive denominator: the result
+// reduced in 64 bits, if it then fits.
+std::optional<TFrac> Exact(const Wide& result) {
+  const std::int64_t g = std::gcd(result.numerator, result.denominator);
+  const std::int64_t n = result.numerator / g, m = result.denominator / g;
+  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) {
+    return std::nullopt;
   }
-  if (n == 0) {
-    return std::numeric_limits<double>::quiet_NaN();
+  return TFrac(static_cast<std::int32_t>(n), static_cast<std::int32_t>(m));
+}
+
+bool PositiveDenominators(const TFrac& x, const TFrac& y) {
+  return x.Denominator() >= 1 && y.Denominator() >= 1;
+}
+
+// The methods hand their result over on the heap; a null operand yields none.
+template <class Operation>
+std::unique_ptr<TFrac> OnHeap(const TFrac& x, const TFrac* y, Operation operation) {
+  if (y == nullptr) {
+    return nullptr;
   }
-  constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  return n > 0 ? kInfinity : -kInfinity;
+  return std::make_unique<TFrac>(operation(x, *y));
 }
 
 }  // namespace
 
-// In what follows this fraction is a/b and the other one c/d.
+TFrac operator+(const TFrac& x, const TFrac& y) { return Wrapped(Sum(x, y)); }
+TFrac operator-(const TFrac& x, const TFrac& y) { return Wrapped(Difference(x, y)); }
+TFrac operator*(const TFrac& x, const TFrac& y) { return Wrapped(Product(x, y)); }
+
+// Division by a zero fraction yields zero.
+TFrac operator/(const TFrac& x, const TFrac& y) {
+  return y.Numerator() == 0 ? TFrac(0, 1) : Wrapped(Quotient(x, y));
+}
+
+TFrac operator-(const TFrac& x) {
+  TFrac negated(x);
+  negated.Minus();
+  return negated;
+}
 
 std::unique_ptr<TFrac> TFrac::Add(const TFrac* other) const {
-  if (other == nullptr) {
-    return nullptr;
-  }
-  const std::int32_t a = numerator, b = denominator;
-  const std::int32_t c = other->numerator, d = other->denominator;
-  return std::make_unique<TFrac>(wrapping::Add(wrapping::Multiply(a, d), wrapping::Multiply(b, c)),
-                                 wrapping::Multiply(b, d));
+  return OnHeap(*this, other, std::plus<>());
 }
 
 std::unique_ptr<TFrac> TFrac::Subtract(const TFrac* other) const {
-  if (other == nullptr) {
-    return nullptr;
-  }
-  const std::int32_t a = numerator, b = denominator;
-  const std::int32_t c = other->numerator, d = other->denominator;
-  return std::make_unique<TFrac>(
-      wrapping::Subtract(wrapping::Multiply(a, d), wrapping::Multiply(b, c)),
-      wrapping::Multiply(b, d));
+  return OnHeap(*this, other, std::minus<>());
 }
 
 std::unique_ptr<TFrac> TFrac::Multiply(const TFrac* other) const {
-  if (other == nullptr) {
-    return nullptr;
-  }
-  return std::make_unique<TFrac>(wrapping::Multiply(numerator, other->numerator),
-                                 wrapping::Multiply(denominator, other->denominator));
+  return OnHeap(*this, other, std::multiplies<>());
 }
 
-// The divisor's sign moves to the numerator, so that positive denominators
-// give the constructor a positive denominator.
 std::unique_ptr<TFrac> TFrac::Divide(const TFrac* other) const {
-  if (other == nullptr) {
-    return nullptr;
-  }
-  const std::int32_t a = numerator, b = denominator;
-  const std::int32_t c = other->numerator, d = other->denominator;
-  if (c == 0) {
-    return std::make_unique<TFrac>(0, 1);
-  }
-  const std::int32_t n = wrapping::Multiply(a, d);
-  const std::int32_t m = wrapping::Multiply(b, c);
-  return c > 0 ? std::make_unique<TFrac>(n, m)
-               : std::make_unique<TFrac>(wrapping::Negate(n), wrapping::Negate(m));
+  return OnHeap(*this, other, std::divides<>());
 }
 
-std::unique_ptr<TFrac> TFrac::Square() const {
-  return std::make_unique<TFrac>(wrapping::Multiply(numerator, numerator),
-                                 wrapping::Multiply(denominator, denominator));
-}
+std::unique_ptr<TFrac> TFrac::Square() const { return std::make_unique<TFrac>(*this * *this); }
 
+// The reciprocal of zero yields zero.
 std::unique_ptr<TFrac> TFrac::Reverse() const {
-  if (numerator == 0) {
-    return std::make_unique<TFrac>(0, 1);
-  }
-  return numerator > 0
-             ? std::make_unique<TFrac>(denominator, numerator)
-             : std::make_unique<TFrac>(wrapping::Negate(denominator), wrapping::Negate(numerator));
+  return std::make_unique<TFrac>(numerator == 0 ? TFrac(0, 1) : Wrapped(Reciprocal(*this)));
 }
 
 TFrac* TFrac::Minus() {
@@ -90,15 +128,24 @@ TFrac* TFrac::Minus() {
   return this;
 }
 
-bool TFrac::Equal(const TFrac* other) const {
-  return other != nullptr && numerator == other->numerator && denominator == other->denominator;
+std::optional<TFrac> TFrac::CheckedAdd(const TFrac& other) const {
+  if (!PositiveDenominators(*this, other)) return std::nullopt;
+  return Exact(Sum(*this, other));
 }
 
-bool TFrac::Greater(const TFrac* other) const {
-  // std::isgreater is the quiet comparison: a NaN operand yields false
-  // without raising the invalid-operation flag that '>' would.
-  return other != nullptr && std::isgreater(Quotient(numerator, denominator),
-                                            Quotient(other->numerator, other->denominator));
+std::optional<TFrac> TFrac::CheckedSubtract(const TFrac& other) const {
+  if (!PositiveDenominators(*this, other)) return std::nullopt;
+  return Exact(Difference(*this, other));
+}
+
+std::optional<TFrac> TFrac::CheckedMultiply(const TFrac& other) const {
+  if (!PositiveDenominators(*this, other)) return std::nullopt;
+  return Exact(Product(*this, other));
+}
+
+std::optional<TFrac> TFrac::CheckedDivide(const TFrac& other) const {
+  if (!PositiveDenominators(*this, other) || other.numerator == 0) return std::nullopt;
+  return Exact(Quotient(*this, other));
 }
 
 }  // namespace fraction

@@ -17,17 +17,19 @@ constexpr std::uint32_t Bits(std::int32_t value) { return static_cast<std::uint3
 
 constexpr std::int32_t Negate(std::int32_t x) { return FromBits(0u - Bits(x)); }
 
-constexpr std::int32_t Add(std::int32_t x, std::int32_t y) { return FromBits(Bits(x) + Bits(y)); }
-
-constexpr std::int32_t Subtract(std::int32_t x, std::int32_t y) {
-  return FromBits(Bits(x) - Bits(y));
+// The low 32 bits of a wider value: what the same sums and products give
+// when every step wraps around in 32 bits.
+constexpr std::int32_t Narrow(std::int64_t x) {
+  return FromBits(static_cast<std::uint32_t>(static_cast<std::uint64_t>(x)));
 }
 
-// Multiplied as 64-bit unsigned values: uint32_t operands could be promoted
-// to a signed int where int is wider than 32 bits.
-constexpr std::int32_t Multiply(std::int32_t x, std::int32_t y) {
-  const std::uint64_t product = std::uint64_t{Bits(x)} * Bits(y);
-  return FromBits(static_cast<std::uint32_t>(product));
+// x + y modulo 2^64: exact wherever the sum fits in 64 bits; its low 32 bits
+// are right in every case.
+constexpr std::int64_t Add(std::int64_t x, std::int64_t y) {
+  const std::uint64_t bits = static_cast<std::uint64_t>(x) + static_cast<std::uint64_t>(y);
+  return bits <= 0x7FFFFFFFFFFFFFFFu
+             ? static_cast<std::int64_t>(bits)
+             : static_cast<std::int64_t>(bits - 0x8000000000000000u) + INT64_MIN;
 }
 
 }  // namespace fraction::wrapping

@@ -1,21 +1,35 @@
 #ifndef FRACTION_TFRAC_H
 #define FRACTION_TFRAC_H
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+
+#if __has_include(<compare>)
+#include <compare>
+#endif
 
 namespace fraction {
 
 // An exact fraction of two 32-bit signed integers.
 //
 // The two-integer constructor reduces by the greatest common divisor; the
-// copy and text constructors store what they are given, so equality, which
-// compares the stored fields, can tell 1/2 from an unreduced 2/4.
+// copy and text constructors store what they are given, so Equal, which
+// compares the stored fields, can tell 1/2 from an unreduced 2/4 read from
+// text, while ==, which compares values, cannot.
 //
-// Arithmetic wraps around in 32 bits (two's complement) and is never checked
-// for overflow. Nothing throws: invalid data is reported by Gcd, which writes
-// InvalidDataMessage() to standard output.
+// Arithmetic wraps around in 32 bits (two's complement) and is not checked
+// for overflow, except by the Checked operations. Nothing throws: invalid
+// data is reported by Gcd, which writes InvalidDataMessage() to standard
+// output.
+//
+// The order is exact. A denominator's sign counts (1/-2 is -1/2); x/0 is
+// +infinity for x > 0 and -infinity for x < 0; 0/0 is unordered and equal
+// to nothing, itself included.
 class TFrac {
  public:
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
@@ -59,25 +73,95 @@ class TFrac {
   // True when both stored fields match; false for a null operand.
   [[nodiscard]] bool Equal(const TFrac* other) const;
 
-  // numerator/denominator > other's, each quotient taken in double
-  // precision. A zero denominator gives +infinity for a positive numerator
-  // and -infinity for a negative one; 0/0 is neither greater nor smaller
-  // than anything. False for a null operand. Raises no floating-point
-  // division-by-zero or invalid-operation exception.
+  // This value > other's, in the exact order; false for a null operand.
   [[nodiscard]] bool Greater(const TFrac* other) const;
 
   [[nodiscard]] std::int32_t Numerator() const { return numerator; }
   [[nodiscard]] std::int32_t Denominator() const { return denominator; }
 
+  // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
+  [[nodiscard]] double ToDouble() const;
+
+  // The exact result in lowest terms with a positive denominator, or none
+  // when it does not fit (a part outside 32 bits, or the numerator
+  // INT32_MIN), when an operand's denominator is below 1, or on division by
+  // a zero fraction. Never wraps around and never writes the message.
+  [[nodiscard]] std::optional<TFrac> CheckedAdd(const TFrac& other) const;
+  [[nodiscard]] std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
+  [[nodiscard]] std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
+  [[nodiscard]] std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+
+  // The value operators give exactly what Add, Subtract, Multiply, Divide
+  // and Minus on a copy give: the same wrap-around, the same message.
+  friend TFrac operator+(const TFrac& x, const TFrac& y);
+  friend TFrac operator-(const TFrac& x, const TFrac& y);
+  friend TFrac operator*(const TFrac& x, const TFrac& y);
+  friend TFrac operator/(const TFrac& x, const TFrac& y);
+  friend TFrac operator-(const TFrac& x);
+  TFrac& operator+=(const TFrac& other) { return *this = *this + other; }
+  TFrac& operator-=(const TFrac& other) { return *this = *this - other; }
+  TFrac& operator*=(const TFrac& other) { return *this = *this * other; }
+  TFrac& operator/=(const TFrac& other) { return *this = *this / other; }
+
+  // Comparison by value, in the exact order above.
+  friend bool operator==(const TFrac& x, const TFrac& y) { return Compare(x, y) == Order::kEqual; }
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+  friend std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
+    switch (Compare(x, y)) {
+      case Order::kLess:
+        return std::partial_ordering::less;
+      case Order::kEqual:
+        return std::partial_ordering::equivalent;
+      case Order::kGreater:
+        return std::partial_ordering::greater;
+      case Order::kUnordered:
+        break;
+    }
+    return std::partial_ordering::unordered;
+  }
+#else
+  friend bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
+  friend bool operator<(const TFrac& x, const TFrac& y) { return Compare(x, y) == Order::kLess; }
+  friend bool operator>(const TFrac& x, const TFrac& y) { return Compare(x, y) == Order::kGreater; }
+  friend bool operator<=(const TFrac& x, const TFrac& y) {
+    const Order order = Compare(x, y);
+    return order == Order::kLess || order == Order::kEqual;
+  }
+  friend bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
+#endif
+
   // The text that Gcd writes on invalid data, without a line break.
   static const wchar_t* InvalidDataMessage();
 
  private:
+  enum class Order : signed char { kLess, kEqual, kGreater, kUnordered };
+  static Order Compare(const TFrac& x, const TFrac& y);
+
   // Carries the sign of the fraction.
   std::int32_t numerator;
   std::int32_t denominator;
 };
 
+// Writes ToString().
+std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
+
+// Reads, after the stream's white-space skip, an optional sign and digits,
+// then optionally '/', an optional sign and digits, and stores what the text
+// constructor stores for that text (so "4/6" stays 4/6, "5" is 5/1). On
+// anything else, or a part outside the 32-bit range, sets failbit and
+// leaves the fraction as it was.
+std::istream& operator>>(std::istream& in, TFrac& fraction);
+
 }  // namespace fraction
+
+namespace std {
+
+// Equal values hash equal: 2/4 and 1/2, 1/-2 and -1/2.
+template <>
+struct hash<fraction::TFrac> {
+  std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
+};
+
+}  // namespace std
 
 #endif  // FRACTION_TFRAC_H
