@@ -1,5 +1,6 @@
-# Builds and runs the consumer project twice: against the installed package
-# of the build in BUILD_DIR, and with the sources in SOURCE_DIR added in.
+# Builds and runs the consumer project three ways: against the installed
+# package of the build in BUILD_DIR, through its pkg-config file (installed
+# in LIBDIR/pkgconfig), and with the sources in SOURCE_DIR added in.
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 function(run)
@@ -19,4 +20,6 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix")
 build_consumer(installed -D CMAKE_PREFIX_PATH=${WORK_DIR}/prefix)
+set(ENV{PKG_CONFIG_PATH} "${WORK_DIR}/prefix/${LIBDIR}/pkgconfig")
+build_consumer(pkg_config -D FRACTION_PKG_CONFIG=ON)
 build_consumer(subdirectory -D FRACTION_SOURCE_DIR=${SOURCE_DIR})
