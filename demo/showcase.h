@@ -19,6 +19,8 @@ class FractionStore {
 };
 
 // The demonstration objects; F4 is a second name for F2, not a copy.
+// NOLINTBEGIN(readability-identifier-naming): F0 to F5 are the objects'
+// names in the program's output ("TFrac(F2)", "F4 = *F2"), kept as such.
 struct DemoFractions {
   fraction::TFrac* F0;
   fraction::TFrac* F1;
@@ -27,6 +29,7 @@ struct DemoFractions {
   fraction::TFrac* F4;
   fraction::TFrac* F5;
 };
+// NOLINTEND(readability-identifier-naming)
 
 // Builds F0 to F5 and writes one line for each construction.
 DemoFractions ShowConstructions(std::ostream& out, FractionStore& store);

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "fraction/tfrac.h"
@@ -11,6 +12,7 @@ namespace fraction {
 namespace {
 
 using testing::MessageBytes;
+using testing::MessageCount;
 using testing::StdoutOf;
 
 struct Construction {
@@ -41,6 +43,24 @@ TEST(FractionConstruction, InvalidDataWritesTheMessageOnceAndKeepsTheArguments) 
     EXPECT_EQ(f->Numerator(), c.numerator) << Describe(c);
     EXPECT_EQ(f->Denominator(), c.denominator) << Describe(c);
   }
+}
+
+// Flushed as it is written: a process that ends right after invalid data
+// without flushing its buffers (_Exit) still leaves the message in
+// redirected output, which the C library buffers in full.
+TEST(FractionConstruction, TheMessageIsOutBeforeTheProcessEnds) {
+  const auto invalid_then_exit = [] {
+    const TFrac invalid(1, 0);
+    std::_Exit(0);
+  };
+  if (::testing::internal::InDeathTestChild()) {
+    // A child that runs the test from its start (on Windows) writes to the
+    // output it inherits, which this process captures.
+    invalid_then_exit();
+  }
+  const std::string out =
+      StdoutOf([&] { EXPECT_EXIT(invalid_then_exit(), ::testing::ExitedWithCode(0), ""); });
+  EXPECT_EQ(MessageCount(out), 1) << out;
 }
 
 TEST(FractionConstruction, ValidDataIsReducedWithAPositiveDenominator) {
