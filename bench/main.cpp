@@ -131,9 +131,6 @@ int main(int argc, char** argv) {
   }
   RegisterConstructionBenchmarks();
   RegisterOperationBenchmarks();
-#ifdef FRACTION_BENCH_DEMO_PATH
-  RegisterDemoProcessBenchmarks();
-#endif
   // Times of different work would compare nothing: refuse to run.
   for (const auto& [name, check] : SameWorkChecks()) {
     if (!check()) {

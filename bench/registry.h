@@ -32,7 +32,6 @@ benchmark::internal::Benchmark* WithFastest(benchmark::internal::Benchmark* benc
 // them in this order, which is the order of the output.
 void RegisterConstructionBenchmarks();
 void RegisterOperationBenchmarks();
-void RegisterDemoProcessBenchmarks();
 
 }  // namespace fraction::bench
 
