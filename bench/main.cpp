@@ -1,147 +1,323 @@
-// Runs every benchmark, then prints each case's time over its baseline's.
+// Every operation of TFrac against boost::rational<int32_t> doing the same
+// work (std::gcd for TFrac::Gcd), timed in the same run over inputs no
+// branch predictor can learn, then a table of each case's time over its
+// baseline's.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
+#include <boost/rational.hpp>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <map>
-#include <ostream>
+#include <memory>
+#include <numeric>
+#include <random>
+#include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "registry.h"
+#include "fraction/tfrac.h"
 
-namespace fraction::bench {
 namespace {
 
-std::string Fixed(double value, int digits) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.*f", digits, value);
-  return text;
+using fraction::TFrac;
+using Rational = boost::rational<std::int32_t>;
+
+// Inputs per case: a power of two, so that a loop steps through them with a
+// mask; with 65,536 of them in random order the time is the code's, where a
+// few hundred repeated ones let the branch predictor learn every gcd's path.
+constexpr std::size_t kCount = 65536;
+
+struct IntPair {
+  std::int32_t a;
+  std::int32_t b;
+};
+
+// Numerators in ±limit without 0, denominators in 1..limit: all valid, and
+// with a limit up to 30,000 every product and sum of two stays within 32
+// bits, so that boost's results are defined and equal to TFrac's.
+struct OperandClass {
+  const char* name;
+  std::int32_t limit;
+};
+
+IntPair Draw(const OperandClass& c, std::mt19937& engine) {
+  std::uniform_int_distribution<std::int32_t> numerator(-c.limit, c.limit - 1);
+  std::uniform_int_distribution<std::int32_t> denominator(1, c.limit);
+  const std::int32_t a = numerator(engine);
+  return {a < 0 ? a : a + 1, denominator(engine)};
 }
 
-std::string Line(const std::string& name, const std::string& time, const std::string& baseline,
-                 const std::string& baseline_time, const std::string& ratio,
-                 const std::string& target) {
-  char text[256];
-  std::snprintf(text, sizeof text, "%-38s %10s  %-26s %10s  %6s  %s\n", name.c_str(), time.c_str(),
-                baseline.c_str(), baseline_time.c_str(), ratio.c_str(), target.c_str());
-  return text;
+std::array<std::int32_t, 2> Reduced(IntPair p) {
+  const TFrac x(p.a, p.b);
+  return {x.Numerator(), x.Denominator()};
 }
 
-std::vector<Comparison>& Comparisons() {
-  static std::vector<Comparison> comparisons;
-  return comparisons;
+// kCount operands, distinct even once reduced. A class with fewer operands
+// than that (200 × 100 in "100") has each of them three or four times.
+std::vector<IntPair> Operands(const OperandClass& c, std::mt19937& engine) {
+  std::vector<IntPair> operands;
+  operands.reserve(kCount);
+  if (2.0 * c.limit * c.limit < kCount) {
+    for (std::int32_t a = -c.limit; a <= c.limit; ++a) {
+      for (std::int32_t b = 1; b <= c.limit && a != 0; ++b) {
+        operands.push_back({a, b});
+      }
+    }
+    for (std::size_t i = 0; operands.size() < kCount; ++i) {
+      operands.push_back(operands[i]);
+    }
+  } else {
+    std::set<std::array<std::int32_t, 2>> seen;
+    while (operands.size() < kCount) {
+      const IntPair p = Draw(c, engine);
+      if (seen.insert(Reduced(p)).second) {
+        operands.push_back(p);
+      }
+    }
+  }
+  std::shuffle(operands.begin(), operands.end(), engine);
+  return operands;
 }
 
-std::vector<std::pair<std::string, std::function<bool()>>>& SameWorkChecks() {
-  static std::vector<std::pair<std::string, std::function<bool()>>> checks;
-  return checks;
+// kCount pairs of operands, no two pairs alike once reduced.
+std::vector<std::pair<IntPair, IntPair>> OperandPairs(const OperandClass& c, std::mt19937& engine) {
+  std::vector<std::pair<IntPair, IntPair>> pairs;
+  std::set<std::array<std::array<std::int32_t, 2>, 2>> seen;
+  while (pairs.size() < kCount) {
+    const IntPair x = Draw(c, engine), y = Draw(c, engine);
+    if (seen.insert({Reduced(x), Reduced(y)}).second) {
+      pairs.emplace_back(x, y);
+    }
+  }
+  std::shuffle(pairs.begin(), pairs.end(), engine);
+  return pairs;
 }
+
+// One class's operands, as each side holds them; they live as long as the
+// benchmarks that read them.
+template <class Number>
+struct Numbers {
+  std::vector<Number> x;
+  std::vector<std::pair<Number, Number>> xy;
+  Numbers(const std::vector<IntPair>& ints, const std::vector<std::pair<IntPair, IntPair>>& pairs) {
+    for (const IntPair p : ints) {
+      x.emplace_back(p.a, p.b);
+    }
+    for (const auto& [p, q] : pairs) {
+      xy.emplace_back(Number(p.a, p.b), Number(q.a, q.b));
+    }
+  }
+};
+
+struct ClassInputs {
+  std::string name;
+  std::vector<IntPair> ints;
+  std::vector<std::string> texts;
+  Numbers<TFrac> ours;
+  Numbers<Rational> theirs;
+};
+
+ClassInputs MakeInputs(const OperandClass& c) {
+  // A fixed seed: the same inputs on every run (with the same C++ library).
+  std::mt19937 engine(static_cast<std::uint32_t>(c.limit));
+  const std::vector<IntPair> ints = Operands(c, engine);
+  const auto pairs = OperandPairs(c, engine);
+  std::vector<std::string> texts;
+  for (const IntPair p : ints) {
+    texts.push_back(std::to_string(p.a) + '/' + std::to_string(p.b));
+  }
+  return {c.name, ints, texts, {ints, pairs}, {ints, pairs}};
+}
+
+// What the checks before timing take as the same result. TFrac's text
+// constructor does not reduce ("4/6" stays 4/6) where boost's does, so its
+// results are compared once reduced.
+struct SameValues {
+  bool reduce = false;
+  bool operator()(const std::unique_ptr<TFrac>& x, const Rational& r) const {
+    const TFrac y = reduce ? TFrac(x->Numerator(), x->Denominator()) : *x;
+    return y.Numerator() == r.numerator() && y.Denominator() == r.denominator();
+  }
+  template <class T>
+  bool operator()(const T& x, const T& y) const {
+    return x == y;
+  }
+};
 
 double Fastest(const std::vector<double>& times) {
   return *std::min_element(times.begin(), times.end());
 }
 
-// The console output as usual, and at the end the ratio table. With
-// repetitions each case's fastest one is used, otherwise its single run.
+// Times op(input) per iteration, stepping through the inputs in order.
+template <class Input, class Op>
+void Register(const std::string& name, const std::vector<Input>& inputs, Op op) {
+  const auto run = [&inputs, op](benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+      auto result = op(inputs[i]);
+      benchmark::DoNotOptimize(result);
+      i = (i + 1) & (kCount - 1);
+    }
+  };
+  // On a machine shared with other work, that work only ever adds time:
+  // the fastest repetition is the least disturbed one.
+  benchmark::RegisterBenchmark(name.c_str(), run)->ComputeStatistics("fastest", Fastest);
+}
+
+struct Row {
+  std::string name;
+  const char* baseline;
+};
+std::vector<Row> rows;
+bool all_same = true;
+
+// Registers "<name>/TFrac" and "<name>/<baseline>" and the row of the ratio
+// table that compares them, once every input gives both the same result.
+template <class Ours, class OurOp, class Theirs, class TheirOp>
+void Compare(const std::string& name, const std::vector<Ours>& ours, OurOp our_op,
+             const char* baseline, const std::vector<Theirs>& theirs, TheirOp their_op,
+             SameValues same = {}) {
+  for (std::size_t i = 0; i < kCount; ++i) {
+    if (!same(our_op(ours[i]), their_op(theirs[i]))) {
+      std::fprintf(stderr, "%s: TFrac and %s differ on input %zu\n", name.c_str(), baseline, i);
+      all_same = false;
+      return;
+    }
+  }
+  Register(name + "/TFrac", ours, our_op);
+  Register(name + '/' + baseline, theirs, their_op);
+  rows.push_back({name, baseline});
+}
+
+void CompareConstruction(const ClassInputs& in) {
+  const std::vector<IntPair>& ints = in.ints;
+  Compare(
+      "Construct/" + in.name, ints, [](IntPair p) { return std::make_unique<TFrac>(p.a, p.b); },
+      "boost", ints, [](IntPair p) { return Rational(p.a, p.b); });
+  Compare(
+      "Gcd/" + in.name, ints, [](IntPair p) { return TFrac::Gcd(p.a, p.b); }, "std_gcd", ints,
+      [](IntPair p) { return std::gcd(p.a, p.b); });
+}
+
+void CompareOperations(const ClassInputs& in) {
+  const std::string& c = in.name;
+  using P = std::pair<TFrac, TFrac>;
+  using R = std::pair<Rational, Rational>;
+  const auto& x = in.ours.x;
+  const auto& xy = in.ours.xy;
+  const auto& bx = in.theirs.x;
+  const auto& bxy = in.theirs.xy;
+  Compare(
+      "Add/" + c, xy, [](const P& p) { return p.first.Add(&p.second); }, "boost", bxy,
+      [](const R& p) { return p.first + p.second; });
+  Compare(
+      "Subtract/" + c, xy, [](const P& p) { return p.first.Subtract(&p.second); }, "boost", bxy,
+      [](const R& p) { return p.first - p.second; });
+  Compare(
+      "Multiply/" + c, xy, [](const P& p) { return p.first.Multiply(&p.second); }, "boost", bxy,
+      [](const R& p) { return p.first * p.second; });
+  Compare(
+      "Divide/" + c, xy, [](const P& p) { return p.first.Divide(&p.second); }, "boost", bxy,
+      [](const R& p) { return p.first / p.second; });
+  Compare(
+      "Square/" + c, x, [](const TFrac& v) { return v.Square(); }, "boost", bx,
+      [](const Rational& r) { return r * r; });
+  Compare(
+      "Reverse/" + c, x, [](const TFrac& v) { return v.Reverse(); }, "boost", bx,
+      [](const Rational& r) { return 1 / r; });
+  Compare(
+      "Greater/" + c, xy, [](const P& p) { return p.first.Greater(&p.second); }, "boost", bxy,
+      [](const R& p) { return p.first > p.second; });
+  // Text in and out as a boost user has it: the stream operators.
+  Compare(
+      "FromText/" + c, in.texts,
+      [](const std::string& s) { return std::make_unique<TFrac>(s.c_str()); }, "boost", in.texts,
+      [](const std::string& s) {
+        std::istringstream stream(s);
+        Rational r;
+        stream >> r;
+        return r;
+      },
+      SameValues{true});
+  Compare(
+      "ToString/" + c, x, [](const TFrac& v) { return v.ToString(); }, "boost", bx,
+      [](const Rational& r) {
+        std::ostringstream stream;
+        stream << r;
+        return stream.str();
+      });
+}
+
+// The usual output, then each row's fastest (or only) CPU times and their
+// ratio, as a Markdown table.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
-  using ConsoleReporter::ConsoleReporter;
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
 
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.error_occurred) {
-        continue;
-      }
-      // CPU time leaves out other processes sharing the machine; a case
-      // timed in real time (a child process's work) is compared in it.
-      const double time =
-          run.run_name.time_type.empty() ? run.GetAdjustedCPUTime() : run.GetAdjustedRealTime();
-      const double nanoseconds = time * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-      const std::string name = run.run_name.str();
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "fastest") {
-        fastest_[name] = nanoseconds;
-      } else if (run.run_type == Run::RT_Iteration) {
-        singles_[name] = nanoseconds;
+      if (run.run_type == Run::RT_Iteration ? run.repetitions <= 1
+                                            : run.aggregate_name == "fastest") {
+        ns_[run.run_name.str()] =
+            run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
       }
     }
   }
 
   void Finalize() override {
     ConsoleReporter::Finalize();
-    std::map<std::string, double> times = std::move(singles_);
-    for (const auto& [name, time] : fastest_) {
-      times[name] = time;
-    }
     std::string table;
-    for (const Comparison& comparison : Comparisons()) {
-      const std::string& subject = comparison.subject;
-      for (const auto& [name, time] : times) {
-        const std::string rest = name.substr(std::min(subject.size(), name.size()));
-        if (name.compare(0, subject.size(), subject) != 0 || (!rest.empty() && rest[0] != '/')) {
-          continue;
-        }
-        const auto baseline = times.find(comparison.baseline + rest);
-        if (baseline == times.end()) {
-          continue;
-        }
-        const double ratio = time / baseline->second;
-        std::string target;
-        if (comparison.target > 0) {
-          target = (ratio <= comparison.target ? "<= " : "MISSED ") + Fixed(comparison.target, 1);
-        }
-        table += Line(name, Fixed(time, 1), comparison.baseline, Fixed(baseline->second, 1),
-                      Fixed(ratio, 2), target);
+    for (const Row& row : rows) {
+      const auto ours = ns_.find(row.name + "/TFrac");
+      const auto theirs = ns_.find(row.name + '/' + row.baseline);
+      if (ours == ns_.end() || theirs == ns_.end()) {
+        continue;
       }
+      const double ratio = ours->second / theirs->second;
+      char line[160];
+      std::snprintf(line, sizeof line, "| %s | %.1f | %s | %.1f | %.2f | %s |\n", row.name.c_str(),
+                    ours->second, row.baseline, theirs->second, ratio,
+                    std::round(ratio * 100) <= 100 ? "ok" : "MISSED");  // as printed
+      table += line;
     }
     if (!table.empty()) {
-      GetOutputStream() << "\nTime over the baseline's time (CPU time, or real time where the "
-                           "case says so; the fastest repetition when repeated)\n"
-                        << Line("Case", "ns", "Baseline", "ns", "Ratio", "Target") << table;
+      GetOutputStream() << "\n| Case | TFrac ns | Baseline | Baseline ns | Ratio | Target <= 1 |\n"
+                        << "|---|---:|---|---:|---:|---|\n"
+                        << table;
     }
   }
 
  private:
-  std::map<std::string, double> fastest_;
-  std::map<std::string, double> singles_;
+  std::map<std::string, double> ns_;
 };
 
 }  // namespace
 
-benchmark::internal::Benchmark* WithFastest(benchmark::internal::Benchmark* benchmark) {
-  return benchmark->ComputeStatistics("fastest", Fastest);
-}
-
-void AddComparison(Comparison comparison) { Comparisons().push_back(std::move(comparison)); }
-
-void AddSameWorkCheck(std::string name, std::function<bool()> check) {
-  SameWorkChecks().emplace_back(std::move(name), std::move(check));
-}
-
-}  // namespace fraction::bench
-
 int main(int argc, char** argv) {
-  using namespace fraction::bench;
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;
   }
-  RegisterConstructionBenchmarks();
-  RegisterOperationBenchmarks();
-#ifdef FRACTION_BENCH_DEMO_PATH
-  RegisterDemoProcessBenchmarks();
-#endif
-  // Times of different work would compare nothing: refuse to run.
-  for (const auto& [name, check] : SameWorkChecks()) {
-    if (!check()) {
-      std::fprintf(stderr, "fraction_bench: %s: a case and its baseline disagree\n", name.c_str());
-      return 1;
-    }
+  const ClassInputs small = MakeInputs({"100", 100}), medium = MakeInputs({"30000", 30000});
+  const ClassInputs full = MakeInputs({"full", INT32_MAX});  // for construction and Gcd
+  for (const ClassInputs* in : {&small, &medium, &full}) {
+    CompareConstruction(*in);
   }
-  RatioReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
+  for (const ClassInputs* in : {&small, &medium}) {
+    CompareOperations(*in);
+  }
+  // Times of different work would compare nothing: refuse to run.
+  if (!all_same) {
+    std::fprintf(stderr, "fraction_bench: a case and its baseline disagree; nothing timed\n");
+    return 1;
+  }
+  RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
