@@ -1,7 +1,6 @@
 #include "fraction/tfrac.h"
 
-#include <numeric>
-
+#include "binary_gcd.h"
 #include "fraction/console_text.h"
 #include "wrapping.h"
 
@@ -27,10 +26,9 @@ std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
     WriteToConsole(InvalidDataMessage());
     return 0;
   }
-  // std::gcd takes a number of steps logarithmic in m and b, where trying
-  // divisors downwards from min(m, b) takes billions for 2147483647 and
-  // 2147483646. Both are positive here, so its result fits.
-  return std::gcd(m, b);
+  // The binary gcd takes at most 62 steps, where trying divisors
+  // downwards from min(m, b) takes billions for 2147483647 and 2147483646.
+  return BinaryGcd(m, b);
 }
 
 const wchar_t* TFrac::InvalidDataMessage() { return L"Неверно введены данные!"; }

@@ -134,7 +134,7 @@ class TFrac {
   static const wchar_t* InvalidDataMessage();
 
  private:
-  enum class Order : signed char { kLess, kEqual, kGreater, kUnordered };
+  enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
   static Order Compare(const TFrac& x, const TFrac& y);
 
   // Carries the sign of the fraction.
