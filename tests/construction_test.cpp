@@ -3,7 +3,10 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "fraction/tfrac.h"
 #include "stdout_capture.h"
@@ -103,6 +106,31 @@ TEST(FractionConstruction, CopyKeepsUnreducedAndZeroDenominators) {
     const auto copy = std::make_unique<TFrac>(source);
     EXPECT_EQ(copy->Numerator(), source.Numerator()) << text;
     EXPECT_EQ(copy->Denominator(), source.Denominator()) << text;
+  }
+}
+
+// Each thread keeps freed fractions for reuse: they must pass between
+// threads and go back to the heap when a thread ends (LeakSanitizer checks
+// that in the sanitizer build).
+TEST(FractionConstruction, HeapFractionsPassBetweenThreads) {
+  static constexpr std::size_t kThreads = 4, kEach = 600;
+  std::vector<std::unique_ptr<TFrac>> handed_over(kThreads * kEach / 2);
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&handed_over, t] {
+      std::vector<std::unique_ptr<TFrac>> own;
+      for (std::size_t i = 0; i < kEach; ++i) {
+        auto f = std::make_unique<TFrac>(static_cast<std::int32_t>(i), std::int32_t{kEach});
+        (i % 2 == 0 ? own.emplace_back() : handed_over[(t * kEach + i) / 2]) = std::move(f);
+      }
+    });
+  }
+  for (std::thread& thread : threads) {
+    thread.join();
+  }
+  for (std::size_t i = 0; i < handed_over.size(); ++i) {
+    const TFrac made(static_cast<std::int32_t>(2 * i % kEach + 1), std::int32_t{kEach});
+    EXPECT_TRUE(handed_over[i]->Equal(&made)) << i;
   }
 }
 

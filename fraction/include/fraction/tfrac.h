@@ -6,6 +6,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -129,6 +130,17 @@ class TFrac {
   }
   friend bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
 #endif
+
+  // Fractions are small and made on the heap one at a time, as the methods
+  // hand them over: each thread keeps a few freed ones to reuse. The
+  // placement and nothrow forms work as usual. The usual delete is the sized
+  // one, which tells a TFrac's block from a derived class's.
+  static void* operator new(std::size_t size);  // NOLINT(misc-new-delete-overloads)
+  static void operator delete(void* pointer, std::size_t size) noexcept;
+  static void* operator new(std::size_t size, const std::nothrow_t& tag) noexcept;
+  static void operator delete(void* pointer, const std::nothrow_t& tag) noexcept;
+  static void* operator new(std::size_t /*size*/, void* place) noexcept { return place; }
+  static void operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
 
   // The text that Gcd writes on invalid data, without a line break.
   static const wchar_t* InvalidDataMessage();
