@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <numeric>
@@ -241,6 +242,27 @@ void CheckBinary(const TFrac& x, const TFrac& y) {
   CheckChecked(x, y);
 }
 
+// The fields of `x` as the text constructor stores them: two-integer
+// results are kept in lowest terms, where arithmetic takes shorter ways;
+// none of them may give another result, or another message, than the
+// same fields read from text.
+void CheckSameAsFromText(const TFrac& x, const TFrac& y) {
+  const TFrac tx(x.ToString().c_str()), ty(y.ToString().c_str());
+  const auto same = [&](auto operation) {
+    const TFrac got = operation(x, y);
+    const std::string out = TakeStdout();
+    const TFrac want = operation(tx, ty);
+    Require(got.Equal(&want) && out == TakeStdout(),
+            "a reduced operand gives what the same fields from text give");
+  };
+  same(std::plus<>());
+  same(std::minus<>());
+  same(std::multiplies<>());
+  same(std::divides<>());
+  same([](const TFrac& v, const TFrac& /*unused*/) { return *v.Square(); });
+  same([](const TFrac& v, const TFrac& /*unused*/) { return *v.Reverse(); });
+}
+
 // Reads `text` with operator>>: on success the fraction is what the text
 // constructor makes of what was read, on failure it is left alone.
 void CheckStreams(const TFrac& x, const std::string& text) {
@@ -305,9 +327,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckBinary(x, y);
   CheckBinary(y, x);
   const TFrac z(a, b);
+  const TFrac reduced_x(x.Numerator(), x.Denominator()), reduced_y(y.Numerator(), y.Denominator());
   TakeStdout();
   CheckOrder(x, z);
   CheckChecked(z, y);
+  CheckBinary(reduced_x, reduced_y);
+  CheckSameAsFromText(reduced_x, reduced_y);
+  CheckSameAsFromText(z, reduced_y);
+  CheckSameAsFromText(reduced_x, z);
   CheckStreams(x, input.substr(0, nul));
   return 0;
 }

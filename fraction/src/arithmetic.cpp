@@ -3,6 +3,7 @@
 #include <numeric>
 #include <optional>
 
+#include "binary_gcd.h"
 #include "fraction/tfrac.h"
 #include "wrapping.h"
 
@@ -39,24 +40,36 @@ Wide Product(const TFrac& x, const TFrac& y) {
   return {Times(x.Numerator(), y.Numerator()), Times(x.Denominator(), y.Denominator())};
 }
 
+// The sign of a nonzero x as ±1, without a branch: signs of varied values
+// are a predictor's guess.
+std::int64_t SignOf(std::int32_t x) { return 1 - 2 * static_cast<std::int64_t>(x < 0); }
+
 // (a·d) / (b·c) for c != 0. The divisor's sign moves to the numerator, so
 // that positive denominators give a positive denominator.
 Wide Quotient(const TFrac& x, const TFrac& y) {
-  const std::int64_t n = Times(x.Numerator(), y.Denominator());
-  const std::int64_t m = Times(x.Denominator(), y.Numerator());
-  return y.Numerator() > 0 ? Wide{n, m} : Wide{-n, -m};
+  const std::int64_t sign = SignOf(y.Numerator());
+  return {Times(x.Numerator(), y.Denominator()) * sign,
+          Times(x.Denominator(), y.Numerator()) * sign};
 }
 
 // b / a for a != 0, with a's sign moved to the numerator as above.
 Wide Reciprocal(const TFrac& x) {
-  const std::int64_t a = x.Numerator(), b = x.Denominator();
-  return a > 0 ? Wide{b, a} : Wide{-b, -a};
+  const std::int64_t sign = SignOf(x.Numerator());
+  return {x.Denominator() * sign, x.Numerator() * sign};
 }
 
 // What the methods and operators yield: the parts wrapped to 32 bits, given
 // to the two-integer constructor.
 TFrac Wrapped(const Wide& result) {
   return TFrac(wrapping::Narrow(result.numerator), wrapping::Narrow(result.denominator));
+}
+
+// Whether a result's exact parts are what the two-integer constructor takes
+// unwrapped and without the message: then it stores the result reduced,
+// and any way of reducing it gives the same.
+bool FitsUnwrapped(const Wide& result) {
+  return result.numerator > INT32_MIN && result.numerator <= INT32_MAX && result.denominator >= 1 &&
+         result.denominator <= INT32_MAX;
 }
 
 // What the checked operations yield, for a positive denominator: the result
@@ -85,8 +98,37 @@ std::unique_ptr<TFrac> OnHeap(const TFrac& x, const TFrac* y, Operation operatio
 
 }  // namespace
 
-TFrac operator+(const TFrac& x, const TFrac& y) { return Wrapped(Sum(x, y)); }
-TFrac operator-(const TFrac& x, const TFrac& y) { return Wrapped(Difference(x, y)); }
+// Where n/m fits unwrapped the constructor stores it in lowest terms; for
+// operands in lowest terms Knuth's way finds the same with smaller numbers.
+// With g = gcd(b, d), b = g·b', d = g·d' and n = g·t, the divisor gcd(n, m)
+// is g·gcd(t, g), since t = a·d' ± c·b' has no factor in common with b'
+// (a and d' have none with it) nor with d'. It divides m, so it fits.
+TFrac TFrac::FromSum(const TFrac& x, const TFrac& y, std::int64_t n, std::int64_t m) {
+  const Wide exact{n, m};
+  if (!x.lowest_terms || !y.lowest_terms || !FitsUnwrapped(exact)) {
+    return Wrapped(exact);
+  }
+  const std::int32_t n32 = wrapping::Narrow(n), m32 = wrapping::Narrow(m);
+  const std::int32_t g = BinaryGcd(x.denominator, y.denominator);
+  if (g == 1) {
+    return TFrac(InLowestTerms{}, n32, m32);
+  }
+  const std::int32_t t = n32 / g;
+  // gcd(t, g) = gcd(|t| mod g, g), on numbers below g.
+  const std::int32_t divisor = g * BinaryGcd((t < 0 ? -t : t) % g, g);
+  return TFrac(InLowestTerms{}, n32 / divisor, m32 / divisor);
+}
+
+TFrac operator+(const TFrac& x, const TFrac& y) {
+  const Wide sum = Sum(x, y);
+  return TFrac::FromSum(x, y, sum.numerator, sum.denominator);
+}
+
+TFrac operator-(const TFrac& x, const TFrac& y) {
+  const Wide difference = Difference(x, y);
+  return TFrac::FromSum(x, y, difference.numerator, difference.denominator);
+}
+
 TFrac operator*(const TFrac& x, const TFrac& y) { return Wrapped(Product(x, y)); }
 
 // Division by a zero fraction yields zero.
@@ -116,11 +158,29 @@ std::unique_ptr<TFrac> TFrac::Divide(const TFrac* other) const {
   return OnHeap(*this, other, std::divides<>());
 }
 
-std::unique_ptr<TFrac> TFrac::Square() const { return std::make_unique<TFrac>(*this * *this); }
+// The square of a fraction in lowest terms is in lowest terms.
+std::unique_ptr<TFrac> TFrac::Square() const {
+  const Wide square = Product(*this, *this);
+  if (lowest_terms && FitsUnwrapped(square)) {
+    return std::make_unique<TFrac>(TFrac(InLowestTerms{}, wrapping::Narrow(square.numerator),
+                                         wrapping::Narrow(square.denominator)));
+  }
+  return std::make_unique<TFrac>(Wrapped(square));
+}
 
-// The reciprocal of zero yields zero.
+// The reciprocal of zero yields zero. That of a nonzero fraction in lowest
+// terms is in lowest terms; the numerator is not INT32_MIN, so its
+// magnitude fits.
 std::unique_ptr<TFrac> TFrac::Reverse() const {
-  return std::make_unique<TFrac>(numerator == 0 ? TFrac(0, 1) : Wrapped(Reciprocal(*this)));
+  if (numerator == 0) {
+    return std::make_unique<TFrac>(0, 1);
+  }
+  const Wide reciprocal = Reciprocal(*this);
+  if (lowest_terms) {
+    return std::make_unique<TFrac>(TFrac(InLowestTerms{}, wrapping::Narrow(reciprocal.numerator),
+                                         wrapping::Narrow(reciprocal.denominator)));
+  }
+  return std::make_unique<TFrac>(Wrapped(reciprocal));
 }
 
 TFrac* TFrac::Minus() {

@@ -13,6 +13,7 @@ TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominator(b) {
   if (g != 0) {
     numerator = a / g;
     denominator = b / g;
+    lowest_terms = true;
   }
 }
 

@@ -149,9 +149,23 @@ class TFrac {
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
   static Order Compare(const TFrac& x, const TFrac& y);
 
+  // For results known to be in lowest terms with a positive denominator.
+  struct InLowestTerms {};
+  TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
+      : numerator(n), denominator(d), lowest_terms(true) {}
+
+  // x + y or x − y from its exact unreduced parts: n = a·d ± b·c over
+  // m = b·d, for x = a/b and y = c/d.
+  static TFrac FromSum(const TFrac& x, const TFrac& y, std::int64_t n, std::int64_t m);
+
   // Carries the sign of the fraction.
   std::int32_t numerator;
   std::int32_t denominator;
+  // Known to be in lowest terms with a positive denominator, as the
+  // two-integer constructor leaves valid data: arithmetic on such operands
+  // skips work that an unreduced operand (from text) would need. No part of
+  // the value: Equal, == and the hash ignore it.
+  bool lowest_terms = false;
 };
 
 // Writes ToString().
