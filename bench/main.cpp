@@ -194,14 +194,44 @@ void Compare(const std::string& name, const std::vector<Ours>& ours, OurOp our_o
   rows.push_back({name, baseline});
 }
 
-void CompareConstruction(const ClassInputs& in) {
-  const std::vector<IntPair>& ints = in.ints;
+void CompareConstruction(const std::string& c, const std::vector<IntPair>& ints) {
   Compare(
-      "Construct/" + in.name, ints, [](IntPair p) { return std::make_unique<TFrac>(p.a, p.b); },
-      "boost", ints, [](IntPair p) { return Rational(p.a, p.b); });
+      "Construct/" + c, ints, [](IntPair p) { return std::make_unique<TFrac>(p.a, p.b); }, "boost",
+      ints, [](IntPair p) { return Rational(p.a, p.b); });
   Compare(
-      "Gcd/" + in.name, ints, [](IntPair p) { return TFrac::Gcd(p.a, p.b); }, "std_gcd", ints,
+      "Gcd/" + c, ints, [](IntPair p) { return TFrac::Gcd(p.a, p.b); }, "std_gcd", ints,
       [](IntPair p) { return std::gcd(p.a, p.b); });
+}
+
+// The steps TFrac's binary gcd takes for positive m and n: one per odd
+// difference. Over the full range they average 21, and reach 31.
+int BinaryGcdSteps(std::uint32_t m, std::uint32_t n) {
+  int steps = 0;
+  for (m >>= __builtin_ctz(m), n >>= __builtin_ctz(n); m != n; ++steps) {
+    const std::uint32_t larger = std::max(m, n), smaller = std::min(m, n);
+    m = smaller;
+    n = (larger - smaller) >> __builtin_ctz(larger - smaller);
+  }
+  return steps + 1;
+}
+
+// The construction's worst case, as far as its time depends on the input:
+// distinct pairs of the full range whose gcd takes 28 steps or more (about
+// one in 700).
+std::vector<IntPair> SlowestGcdPairs() {
+  std::mt19937 engine(28);
+  const OperandClass full{"full", INT32_MAX};
+  std::set<std::array<std::int32_t, 2>> seen;
+  std::vector<IntPair> pairs;
+  while (pairs.size() < kCount) {
+    const IntPair p = Draw(full, engine);
+    const auto m = static_cast<std::uint32_t>(p.a < 0 ? -p.a : p.a);
+    if (BinaryGcdSteps(m, static_cast<std::uint32_t>(p.b)) >= 28 &&
+        seen.insert({p.a, p.b}).second) {
+      pairs.push_back(p);
+    }
+  }
+  return pairs;
 }
 
 void CompareOperations(const ClassInputs& in) {
@@ -307,8 +337,10 @@ int main(int argc, char** argv) {
   const ClassInputs small = MakeInputs({"100", 100}), medium = MakeInputs({"30000", 30000});
   const ClassInputs full = MakeInputs({"full", INT32_MAX});  // for construction and Gcd
   for (const ClassInputs* in : {&small, &medium, &full}) {
-    CompareConstruction(*in);
+    CompareConstruction(in->name, in->ints);
   }
+  const std::vector<IntPair> slowest = SlowestGcdPairs();
+  CompareConstruction("slowest", slowest);
   for (const ClassInputs* in : {&small, &medium}) {
     CompareOperations(*in);
   }
