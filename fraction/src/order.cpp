@@ -69,11 +69,7 @@ double TFrac::ToDouble() const {
 // then mixed with splitmix64's finaliser: fractions whose parts are close
 // must still spread over a hash table's buckets.
 std::size_t std::hash<fraction::TFrac>::operator()(const fraction::TFrac& fraction) const noexcept {
-  std::int64_t n = fraction.Numerator(), d = fraction.Denominator();
-  if (d < 0) {
-    n = -n;
-    d = -d;
-  }
+  auto [n, d] = fraction::ValueOf(fraction);
   const std::int64_t g = std::gcd(n, d);  // 0 only for 0/0
   if (g > 1) {
     n /= g;
