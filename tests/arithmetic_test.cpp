@@ -154,6 +154,20 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
       {'+', "1/0", "1/2", ""},  // denominators below 1
       {'*', "1/2", "1/-2", ""},
       {'+', "2/4", "-1/-2", ""},
+      // Powers, the exponent on the right: the operand reduced first.
+      {'^', "2/4", "-3", "8/1"},
+      {'^', "-2/3", "3", "-8/27"},
+      {'^', "0/5", "0", "1/1"},
+      {'^', "0/1", "-1", ""},
+      {'^', "1/2", "31", ""},
+      {'^', "-2/1", "31", ""},  // INT32_MIN as a numerator
+      {'^', "-1/1", "2147483647", "-1/1"},
+      {'^', "-1/1", "-2147483648", "1/1"},
+      {'^', "2/1", "-2147483648", ""},
+      {'^', "-2147483648/2", "1", "-1073741824/1"},
+      {'^', "-2147483648/1", "-1", ""},
+      {'^', "-2147483648/-1", "1", ""},
+      {'^', "1/0", "0", ""},
   };
   for (const Case& c : cases) {
     const TFrac left(c.left), right(c.right);
@@ -168,6 +182,9 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
           break;
         case '*':
           result = left.CheckedMultiply(right);
+          break;
+        case '^':
+          result = left.CheckedPow(right.Numerator());
           break;
         default:
           result = left.CheckedDivide(right);

@@ -83,6 +83,21 @@ class TFrac {
   // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
   [[nodiscard]] double ToDouble() const;
 
+  // Rounding and sign, exact, on the value of the stored fields whatever
+  // they are: "7/-2" is -3.5. A rounded value is none for a zero
+  // denominator (x/0, 0/0), and takes 64 bits: -2147483648/-1 is 2^31.
+  [[nodiscard]] std::optional<std::int64_t> Floor() const;  // greatest integer <= the value
+  [[nodiscard]] std::optional<std::int64_t> Ceil() const;   // least integer >= the value
+  [[nodiscard]] std::optional<std::int64_t> Trunc() const;  // toward zero
+  [[nodiscard]] std::optional<std::int64_t> Round() const;  // nearest; halves away from zero
+  // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
+  [[nodiscard]] int Sign() const;
+  // -x when the value is below zero, else x: the fields are not reduced,
+  // and it wraps as unary minus does (abs of -2147483648/1 is itself).
+  // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
+  // which is why it has the standard's name and case.
+  friend TFrac abs(const TFrac& x);  // NOLINT(readability-identifier-naming)
+
   // The exact result in lowest terms with a positive denominator, or none
   // when it does not fit (a part outside 32 bits, or the numerator
   // INT32_MIN), when an operand's denominator is below 1, or on division by
@@ -91,6 +106,10 @@ class TFrac {
   [[nodiscard]] std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
   [[nodiscard]] std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
   [[nodiscard]] std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
+  // negative exponent takes the reciprocal's power, and zero to a negative
+  // power is none.
+  [[nodiscard]] std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
 
   // The value operators give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.
