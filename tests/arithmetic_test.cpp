@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -193,6 +195,25 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
     const std::string description = std::string(c.left) + " " + c.operation + " " + c.right;
     EXPECT_EQ(result ? result->ToString() : "", c.result) << description;
     EXPECT_EQ(out, "") << description;
+  }
+}
+
+// An integer in an expression is TFrac(k), made anew for each operation:
+// the same results, the same wrap-around, the same messages.
+TEST(FractionArithmetic, IntegersInExpressionsAreTheirFractions) {
+  for (const char* text : {"1/2", "-7/2", "2147483647/1", "1/0", "0/0"}) {
+    for (const std::int32_t k : {0, 1, -3, INT32_MIN}) {
+      const TFrac x(text);
+      const auto results = [&x](auto y) {
+        return (x + y()).ToString() + (y() * x).ToString() + (y() - x).ToString() +
+               (x / y()).ToString() + std::to_string(x == y()) + std::to_string(y() < x) +
+               std::to_string(x <= y()) + std::to_string(y() != x);
+      };
+      std::string with_integer, with_fraction;
+      const std::string out = StdoutOf([&] { with_integer = results([k] { return k; }); });
+      EXPECT_EQ(StdoutOf([&] { with_fraction = results([k] { return TFrac(k); }); }), out);
+      EXPECT_EQ(with_integer, with_fraction) << text << " and " << k;
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #if __has_include(<compare>)
 #include <compare>
@@ -36,7 +37,16 @@ class TFrac {
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
   // Invalid data (b < 1 with a != 0, or a == INT32_MIN) writes the message
   // once and keeps a and b exactly as given; so does 0 over 0, silently.
-  explicit TFrac(std::int32_t a = 0, std::int32_t b = 1);
+  // Implicit, so that integers mix with fractions: x + 1, 2 * x and x == 0
+  // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
+  TFrac(std::int32_t a = 0, std::int32_t b = 1);
+
+  // A floating-point value converts to nothing, in either place, alone or
+  // beside an integer: TFrac(0.5), TFrac(1, 0.5f), x + 0.5 and x == 0.5 do
+  // not compile, where they would silently truncate to an integer.
+  template <class A, class B = std::int32_t,
+            std::enable_if_t<std::is_floating_point_v<A> || std::is_floating_point_v<B>, int> = 0>
+  TFrac(A /*a*/, B /*b*/ = 1) = delete;
 
   // Reads "n/d" with atol's grammar per part, neither reduced nor checked:
   // "4/6" stays 4/6 and "1/-2" stays 1/-2. Parts are split at runs of '/'
