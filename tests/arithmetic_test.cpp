@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -154,6 +156,20 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
       {'+', "1/0", "1/2", ""},  // denominators below 1
       {'*', "1/2", "1/-2", ""},
       {'+', "2/4", "-1/-2", ""},
+      // Powers, the exponent on the right: the operand reduced first.
+      {'^', "2/4", "-3", "8/1"},
+      {'^', "-2/3", "3", "-8/27"},
+      {'^', "0/5", "0", "1/1"},
+      {'^', "0/1", "-1", ""},
+      {'^', "1/2", "31", ""},
+      {'^', "-2/1", "31", ""},  // INT32_MIN as a numerator
+      {'^', "-1/1", "2147483647", "-1/1"},
+      {'^', "-1/1", "-2147483648", "1/1"},
+      {'^', "2/1", "-2147483648", ""},
+      {'^', "-2147483648/2", "1", "-1073741824/1"},
+      {'^', "-2147483648/1", "-1", ""},
+      {'^', "-2147483648/-1", "1", ""},
+      {'^', "1/0", "0", ""},
   };
   for (const Case& c : cases) {
     const TFrac left(c.left), right(c.right);
@@ -169,6 +185,9 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
         case '*':
           result = left.CheckedMultiply(right);
           break;
+        case '^':
+          result = left.CheckedPow(right.Numerator());
+          break;
         default:
           result = left.CheckedDivide(right);
       }
@@ -176,6 +195,25 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
     const std::string description = std::string(c.left) + " " + c.operation + " " + c.right;
     EXPECT_EQ(result ? result->ToString() : "", c.result) << description;
     EXPECT_EQ(out, "") << description;
+  }
+}
+
+// An integer in an expression is TFrac(k), made anew for each operation:
+// the same results, the same wrap-around, the same messages.
+TEST(FractionArithmetic, IntegersInExpressionsAreTheirFractions) {
+  for (const char* text : {"1/2", "-7/2", "2147483647/1", "1/0", "0/0"}) {
+    for (const std::int32_t k : {0, 1, -3, INT32_MIN}) {
+      const TFrac x(text);
+      const auto results = [&x](auto y) {
+        return (x + y()).ToString() + (y() * x).ToString() + (y() - x).ToString() +
+               (x / y()).ToString() + std::to_string(x == y()) + std::to_string(y() < x) +
+               std::to_string(x <= y()) + std::to_string(y() != x);
+      };
+      std::string with_integer, with_fraction;
+      const std::string out = StdoutOf([&] { with_integer = results([k] { return k; }); });
+      EXPECT_EQ(StdoutOf([&] { with_fraction = results([k] { return TFrac(k); }); }), out);
+      EXPECT_EQ(with_integer, with_fraction) << text << " and " << k;
+    }
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <string>
@@ -103,6 +105,35 @@ TEST(FractionComparison, ToDoubleRoundsCorrectly) {
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID)) << c.text;
   }
   EXPECT_TRUE(std::isnan(TFrac("0/0").ToDouble()));
+}
+
+TEST(FractionComparison, RoundingSignAndAbsTakeTheStoredValueExactly) {
+  constexpr std::int64_t kNone = INT64_MIN, kTwoTo31 = std::int64_t{1} << 31;
+  struct Case {
+    const char* text;
+    std::int64_t floor, ceil, trunc, round;
+    int sign;
+    const char* abs;
+  };
+  const Case cases[] = {
+      {"7/-2", -4, -3, -3, -4, -1, "-7/-2"},  // halves away from zero
+      {"-3/-6", 0, 1, 0, 1, 1, "-3/-6"},
+      {"2147483647/-2147483648", -1, 0, 0, -1, -1, "-2147483647/-2147483648"},
+      {"-2147483648/-1", kTwoTo31, kTwoTo31, kTwoTo31, kTwoTo31, 1, "-2147483648/-1"},
+      {"-2147483648/1", -kTwoTo31, -kTwoTo31, -kTwoTo31, -kTwoTo31, -1, "-2147483648/1"},  // wraps
+      {"-5/0", kNone, kNone, kNone, kNone, -1, "5/0"},
+      {"0/0", kNone, kNone, kNone, kNone, 0, "0/0"},
+  };
+  for (const Case& c : cases) {
+    const TFrac x(c.text);
+    EXPECT_EQ(x.Floor().value_or(kNone), c.floor) << c.text;
+    EXPECT_EQ(x.Ceil().value_or(kNone), c.ceil) << c.text;
+    EXPECT_EQ(x.Trunc().value_or(kNone), c.trunc) << c.text;
+    EXPECT_EQ(x.Round().value_or(kNone), c.round) << c.text;
+    EXPECT_EQ(x.Sign(), c.sign) << c.text;
+    using std::abs;  // as generic code has it
+    EXPECT_EQ(abs(x).ToString(), c.abs) << c.text;
+  }
 }
 
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)

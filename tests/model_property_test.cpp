@@ -1,7 +1,7 @@
 // Every operation over a grid of edge values of the 32-bit range, checked
 // against a model in 64-bit arithmetic that wraps to 32 bits explicitly,
-// and the exact order and the checked operations against exact 64-bit
-// arithmetic.
+// and the exact order, the checked operations, rounding and powers against
+// exact 64-bit arithmetic.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -107,6 +107,30 @@ std::optional<Model> Checked(char operation, Int a, Int b, Int c, Int d) {
   }
 }
 
+// The floor of a/b: the truncated quotient, moved down where it overshoots,
+// once the denominator's sign is on the numerator.
+std::optional<Int> Floor(Int a, Int b) {
+  if (b == 0) return std::nullopt;
+  const Int n = b < 0 ? -a : a, d = b < 0 ? -b : b, q = n / d;
+  return q * d > n ? q - 1 : q;
+}
+
+// (a/b)^e: the operand reduced, then multiplied out while the parts fit;
+// each step of a base other than 0, 1 and -1 moves a part away from zero.
+std::optional<Model> Power(Int a, Int b, Int e) {
+  if (b < 1 || (e < 0 && a == 0)) return std::nullopt;
+  const Int g = Euclid(a < 0 ? -a : a, b), sign = a < 0 && e < 0 ? -1 : 1;
+  const Int n = e < 0 ? b / g * sign : a / g, d = e < 0 ? a / g * sign : b / g;
+  e = e < 0 ? -e : e;
+  if (d == 1 && n * n <= 1) return Model{e == 0 || (n == -1 && e % 2 == 0) ? 1 : n, 1, false};
+  Int pn = 1, pd = 1;
+  for (Int i = 0; i < e && pn > INT32_MIN && pn <= INT32_MAX && pd <= INT32_MAX; ++i) {
+    pn *= n;
+    pd *= d;
+  }
+  return Exact(pn, pd);
+}
+
 std::string Text(Int n, Int d) { return std::to_string(n) + "/" + std::to_string(d); }
 
 // Fields are stored as given through the text constructor, so the grid
@@ -209,6 +233,33 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
   EXPECT_EQ(mismatches, 0);
   EXPECT_EQ(MessageCount(out), expected_messages);
   EXPECT_GT(expected_messages, 0);
+}
+
+// Rounding, the sign, abs and powers against the model.
+TEST(FractionModel, RoundingSignAbsAndPowersMatchTheModelOnEdgeValues) {
+  const auto times = [](Int k, std::optional<Int> v) { return v ? std::optional(k * *v) : v; };
+  for (const std::vector<TFrac>& grid : Grids()) {
+    for (const TFrac& x : grid) {
+      const Int a = x.Numerator(), b = x.Denominator(), m = b < 0 ? -b : b;
+      const std::string shown = x.ToString();
+      const int sign = Order(a, b, 0, 1).value_or(0);
+      const std::optional<Int> floor = Floor(a, b), ceil = times(-1, Floor(-a, b));
+      EXPECT_EQ(x.Sign(), sign) << shown;
+      EXPECT_EQ(x.Floor(), floor) << shown;
+      EXPECT_EQ(x.Ceil(), ceil) << shown;
+      EXPECT_EQ(x.Trunc(), sign < 0 ? ceil : floor) << shown;
+      // |a/b| + 1/2 rounded down, with the value's sign.
+      EXPECT_EQ(x.Round(), times(sign, Floor(2 * (a < 0 ? -a : a) + m, 2 * m))) << shown;
+      EXPECT_EQ(abs(x).ToString(), Text(sign < 0 ? Wrap(-a) : a, b)) << shown;
+      for (const Int e : {0, 1, -1, 2, -2, 3, -3, 30, -30, 31, -31, INT32_MAX, INT32_MIN}) {
+        const std::optional<TFrac> got = x.CheckedPow(static_cast<std::int32_t>(e));
+        const std::optional<Model> want = Power(a, b, e);
+        EXPECT_EQ(got ? got->ToString() : "none",
+                  want ? Text(want->numerator, want->denominator) : "none")
+            << shown << " ^ " << e;
+      }
+    }
+  }
 }
 
 TEST(FractionModel, TwoIntegerConstructorMatchesTheModelOnEdgeValues) {

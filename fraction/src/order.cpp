@@ -4,25 +4,9 @@
 #include <numeric>
 
 #include "fraction/tfrac.h"
+#include "value.h"
 
 namespace fraction {
-namespace {
-
-// A fraction's value with the denominator's sign moved to the numerator,
-// in 64 bits, where negating INT32_MIN fits.
-struct Value {
-  std::int64_t numerator;
-  std::int64_t denominator;  // >= 0
-};
-
-Value ValueOf(const TFrac& x) {
-  const std::int64_t n = x.Numerator(), d = x.Denominator();
-  return d < 0 ? Value{-n, -d} : Value{n, d};
-}
-
-int Sign(std::int64_t x) { return static_cast<int>(x > 0) - static_cast<int>(x < 0); }
-
-}  // namespace
 
 // With non-negative denominators, a/b < c/d exactly when a·d < c·b; each
 // product is at most 2^62 in magnitude, so 64 bits compare exactly. That
@@ -34,8 +18,8 @@ TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
     return Order::kUnordered;
   }
   const bool infinities = p.denominator == 0 && q.denominator == 0;
-  const std::int64_t left = infinities ? Sign(p.numerator) : p.numerator * q.denominator;
-  const std::int64_t right = infinities ? Sign(q.numerator) : q.numerator * p.denominator;
+  const std::int64_t left = infinities ? Signum(p.numerator) : p.numerator * q.denominator;
+  const std::int64_t right = infinities ? Signum(q.numerator) : q.numerator * p.denominator;
   // kLess, kEqual and kGreater are 0, 1 and 2: counted, not branched to,
   // since a branch on the order of varied values is a guess.
   return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));

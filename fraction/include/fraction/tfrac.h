@@ -9,6 +9,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #if __has_include(<compare>)
 #include <compare>
@@ -36,7 +37,16 @@ class TFrac {
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
   // Invalid data (b < 1 with a != 0, or a == INT32_MIN) writes the message
   // once and keeps a and b exactly as given; so does 0 over 0, silently.
-  explicit TFrac(std::int32_t a = 0, std::int32_t b = 1);
+  // Implicit, so that integers mix with fractions: x + 1, 2 * x and x == 0
+  // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
+  TFrac(std::int32_t a = 0, std::int32_t b = 1);
+
+  // A floating-point value converts to nothing, in either place, alone or
+  // beside an integer: TFrac(0.5), TFrac(1, 0.5f), x + 0.5 and x == 0.5 do
+  // not compile, where they would silently truncate to an integer.
+  template <class A, class B = std::int32_t,
+            std::enable_if_t<std::is_floating_point_v<A> || std::is_floating_point_v<B>, int> = 0>
+  TFrac(A /*a*/, B /*b*/ = 1) = delete;
 
   // Reads "n/d" with atol's grammar per part, neither reduced nor checked:
   // "4/6" stays 4/6 and "1/-2" stays 1/-2. Parts are split at runs of '/'
@@ -83,6 +93,21 @@ class TFrac {
   // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
   [[nodiscard]] double ToDouble() const;
 
+  // Rounding and sign, exact, on the value of the stored fields whatever
+  // they are: "7/-2" is -3.5. A rounded value is none for a zero
+  // denominator (x/0, 0/0), and takes 64 bits: -2147483648/-1 is 2^31.
+  [[nodiscard]] std::optional<std::int64_t> Floor() const;  // greatest integer <= the value
+  [[nodiscard]] std::optional<std::int64_t> Ceil() const;   // least integer >= the value
+  [[nodiscard]] std::optional<std::int64_t> Trunc() const;  // toward zero
+  [[nodiscard]] std::optional<std::int64_t> Round() const;  // nearest; halves away from zero
+  // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
+  [[nodiscard]] int Sign() const;
+  // -x when the value is below zero, else x: the fields are not reduced,
+  // and it wraps as unary minus does (abs of -2147483648/1 is itself).
+  // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
+  // which is why it has the standard's name and case.
+  friend TFrac abs(const TFrac& x);  // NOLINT(readability-identifier-naming)
+
   // The exact result in lowest terms with a positive denominator, or none
   // when it does not fit (a part outside 32 bits, or the numerator
   // INT32_MIN), when an operand's denominator is below 1, or on division by
@@ -91,6 +116,10 @@ class TFrac {
   [[nodiscard]] std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
   [[nodiscard]] std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
   [[nodiscard]] std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
+  // negative exponent takes the reciprocal's power, and zero to a negative
+  // power is none.
+  [[nodiscard]] std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
 
   // The value operators give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.

@@ -1,0 +1,27 @@
+// The control: integers take a fraction's place in every operator and in
+// the operations taking a fraction, with no warning and no ambiguity among
+// C++20's rewritten and reversed comparisons; a literal 0 never reaches the
+// text constructor, which is explicit.
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "fraction/tfrac.h"
+
+using fraction::TFrac;
+
+bool Integers() {
+  const TFrac five = 5;
+  TFrac x = {1, 2};
+  x += 1;
+  x -= 2;
+  x *= 3;
+  x /= 4;
+  const TFrac values[] = {x + 1, 2 * x, 1 - x, x / 3, -x, TFrac{}, TFrac(7), five};
+  const bool compared = x == 0 || 0 == x || x != 1 || 1 < x || x <= 2 || x > -1 || 3 >= x;
+  using std::abs;
+  const std::optional<TFrac> checked = abs(x).CheckedAdd(1);
+  const auto made = std::make_unique<TFrac>(1, 2);
+  return compared && checked && *made < values[0];
+}
