@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -284,6 +285,91 @@ void CheckStreams(const TFrac& x, const std::string& text) {
   TakeStdout();
 }
 
+// Wide enough for every product below: a double in [2^-30, 2^31) is
+// M / 2^shift with M < 2^53 and shift <= 83.
+__extension__ using Int128 = __int128;
+
+Int128 Magnitude(Int128 x) { return x < 0 ? -x : x; }
+
+// In lowest terms with a positive denominator and a numerator within
+// ±(2^31 − 1): what the conversions call a fraction that fits.
+bool Fits(const TFrac& f) { return IsReduced(f) && f.Numerator() != INT32_MIN; }
+
+// Parse of ToString gives a fraction that fits back, and ToDecimal(digits)
+// parses, where it fits, to within half a unit of its last place.
+void CheckDecimalText(const TFrac& f, int digits) {
+  TakeStdout();
+  const std::optional<TFrac> back = TFrac::Parse(f.ToString());
+  Require(!Fits(f) || (back && back->Equal(&f)), "Parse of ToString gives a fraction back");
+  Require(!back || (Fits(*back) && *back == f), "Parse gives the value it read, in lowest terms");
+  const std::string decimal = f.ToDecimal(digits);
+  const std::optional<TFrac> near = TFrac::Parse(decimal);
+  if (f.Denominator() == 0) {
+    Require(!near && TakeStdout().empty() &&
+                decimal == (f.Numerator() > 0   ? "inf"
+                            : f.Numerator() < 0 ? "-inf"
+                                                : "nan"),
+            "ToDecimal of x/0 is inf, -inf or nan");
+    return;
+  }
+  if (near) {
+    Int128 unit = 2;
+    for (int i = 0; i < digits; ++i) unit *= 10;
+    const Int128 n = near->Numerator(), m = near->Denominator();
+    const Int128 a = f.Numerator(), b = f.Denominator();
+    Require(Magnitude(n * b - a * m) * unit <= m * Magnitude(b),
+            "ToDecimal lies within half a unit of its last place");
+  }
+  Require(TakeStdout().empty(), "the conversions write nothing");
+}
+
+// For 2^-30 <= x < 2^31: x = mantissa / 2^shift exactly.
+struct Dyadic {
+  Int128 mantissa;
+  int shift;
+};
+
+// |x − p/q| · q · 2^shift, exactly.
+Int128 ScaledDistance(const Dyadic& x, Int128 p, Int128 q) {
+  return Magnitude(x.mantissa * q - (p << x.shift));
+}
+
+// Approximate obeys its bounds, is odd in x, agrees with an exact FromDouble
+// within the bound and, for bounds up to 64, is no farther from x than any
+// fraction within the bounds, ties going to the smaller denominator, then to
+// the value nearer zero.
+void CheckApproximate(double x, std::int32_t bound) {
+  const std::optional<TFrac> a = TFrac::Approximate(x, bound), b = TFrac::Approximate(-x, bound);
+  Require(a.has_value() == (std::isfinite(x) && bound >= 1), "Approximate gives a fraction");
+  if (!a) return;
+  Require(Fits(*a) && a->Denominator() <= bound, "Approximate obeys the bounds");
+  Require(b && b->Numerator() == -a->Numerator() && b->Denominator() == a->Denominator(),
+          "Approximate(-x) is -Approximate(x)");
+  const std::optional<TFrac> exact = TFrac::FromDouble(x);
+  Require(!exact || (Fits(*exact) && exact->ToDouble() == x), "FromDouble is exact");
+  Require(!exact || exact->Denominator() > bound || exact->Equal(&*a),
+          "Approximate of a fraction within the bounds is that fraction");
+  const double magnitude = std::fabs(x);
+  if (bound > 64 || !(magnitude >= std::ldexp(1.0, -30) && magnitude < std::ldexp(1.0, 31))) {
+    return;
+  }
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);
+  const Dyadic value{static_cast<Int128>(std::ldexp(fraction, 53)), 53 - exponent};
+  const Int128 p = Magnitude(a->Numerator()), q = a->Denominator();
+  const Int128 best = ScaledDistance(value, p, q);
+  for (Int128 d = 1; d <= bound; ++d) {
+    const Int128 below = (value.mantissa * d) >> value.shift;
+    for (const Int128 n :
+         {std::min<Int128>(below, INT32_MAX), std::min<Int128>(below + 1, INT32_MAX)}) {
+      const Int128 ours = best * d, theirs = ScaledDistance(value, n, d) * q;
+      const auto g = std::gcd(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d));
+      Require(ours < theirs || (ours == theirs && (d / g > q || (d / g == q && n / g >= p))),
+              "no fraction within the bounds is nearer than Approximate's");
+    }
+  }
+}
+
 // The last eight bytes of the input, zero-padded in front when it is
 // shorter, as two integers in the machine's byte order. Every bit pattern is
 // an int32_t, so copying the bytes is well defined.
@@ -336,5 +422,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSameAsFromText(z, reduced_y);
   CheckSameAsFromText(reduced_x, z);
   CheckStreams(x, input.substr(0, nul));
+
+  // The conversions, on the fractions above and on the input's last eight
+  // bytes read as a double, with bounds and digit counts from its first.
+  const std::optional<TFrac> parsed = TFrac::Parse(input);
+  Require(!parsed || Fits(*parsed), "Parse gives a fraction that fits");
+  const int knob = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
+  for (const TFrac* f : {&x, &y, &z, &reduced_x}) {
+    CheckDecimalText(*f, knob % 13);
+    CheckApproximate(f->ToDouble(), knob % 64 + 1);
+    const std::optional<TFrac> back = TFrac::FromDouble(f->ToDouble());
+    // A power-of-two denominator makes the double exact.
+    const bool dyadic = Fits(*f) && (f->Denominator() & (f->Denominator() - 1)) == 0;
+    Require(!dyadic || (back && back->Equal(f)), "FromDouble of an exact ToDouble gives it back");
+  }
+  const std::uint64_t bits =
+      static_cast<std::uint32_t>(a) | std::uint64_t{static_cast<std::uint32_t>(b)} << 32;
+  double raw = 0;
+  std::memcpy(&raw, &bits, sizeof raw);
+  CheckApproximate(raw, knob % 64 + 1);
+  CheckApproximate(raw, INT32_MAX);
+  CheckApproximate(raw, static_cast<std::int32_t>(b));
   return 0;
 }

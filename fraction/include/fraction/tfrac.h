@@ -9,6 +9,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #if __has_include(<compare>)
@@ -120,6 +121,34 @@ class TFrac {
   // negative exponent takes the reciprocal's power, and zero to a negative
   // power is none.
   [[nodiscard]] std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
+
+  // Conversions. A fraction "fits" when its numerator lies within
+  // ±(2^31 − 1) and its denominator within 1 to 2^31 − 1, in lowest terms.
+  // None of them writes the invalid-data message.
+
+  // The exact value of x if it fits; none for NaN, an infinity or a value
+  // that does not fit (0.1 is 3602879701896397/2^55). -0.0 gives 0/1.
+  [[nodiscard]] static std::optional<TFrac> FromDouble(double x);
+
+  // Among the fractions that fit with a denominator of at most
+  // max_denominator, the nearest to the exact value of x; of two equally
+  // near, the one with the smaller denominator, then the one nearer zero.
+  // So it saturates (1e10 gives 2147483647/1), and Approximate(-x, n) is
+  // -Approximate(x, n). None for NaN, an infinity or max_denominator < 1.
+  [[nodiscard]] static std::optional<TFrac> Approximate(double x, std::int32_t max_denominator);
+
+  // The value with `digits` digits after the point (clamped to 0..1000),
+  // rounded to nearest with ties to even, as printf rounds an exact value:
+  // "-0.00" for -1/1000 with 2 digits, no point for 0 digits. x/0 gives
+  // "inf" or "-inf", 0/0 "nan".
+  [[nodiscard]] std::string ToDecimal(int digits) const;
+
+  // The exact value of a text, in lowest terms, if it fits; none for
+  // anything else. The same in every locale: ASCII white space around
+  // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
+  // decimal with an optional sign, point and exponent ("-2.5", ".5", "5.",
+  // "1.5e-3"). Parts and exponents of any length are read exactly.
+  [[nodiscard]] static std::optional<TFrac> Parse(std::string_view text);
 
   // The value operators give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.

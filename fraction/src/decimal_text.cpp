@@ -1,0 +1,180 @@
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "digit_ratio.h"
+#include "fraction/tfrac.h"
+
+namespace fraction {
+namespace {
+
+// White space and digits of the C locale, whatever the user's locale is.
+constexpr std::string_view kSpace = " \t\n\v\f\r";
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A cursor over the text being parsed.
+class Scanner {
+ public:
+  explicit Scanner(std::string_view text) : rest_(text) {}
+
+  [[nodiscard]] bool AtEnd() const { return rest_.empty(); }
+
+  bool Take(char c) {
+    if (rest_.empty() || rest_.front() != c) {
+      return false;
+    }
+    rest_.remove_prefix(1);
+    return true;
+  }
+
+  // An optional sign: true for '-'.
+  bool Sign() { return !Take('+') && Take('-'); }
+
+  // The run of digits here, possibly empty.
+  std::string_view Digits() {
+    std::size_t n = 0;
+    while (n < rest_.size() && IsDigit(rest_[n])) {
+      ++n;
+    }
+    const std::string_view digits = rest_.substr(0, n);
+    rest_.remove_prefix(n);
+    return digits;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// Digits read as a number, saturated at `cap`.
+std::int64_t Saturated(std::string_view digits, std::int64_t cap) {
+  std::int64_t value = 0;
+  for (const char c : digits) {
+    value = std::min(cap, value * 10 + (c - '0'));
+  }
+  return value;
+}
+
+std::optional<TFrac> Signed(bool negative, std::optional<detail::Ratio> ratio) {
+  if (!ratio) {
+    return std::nullopt;
+  }
+  return TFrac(negative ? -ratio->numerator : ratio->numerator, ratio->denominator);
+}
+
+// digits · 10^exponent, where a digit string of the text reaches any length
+// and the exponent (saturated far beyond what can fit) too.
+std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
+  const std::size_t last = digits.find_last_not_of('0');
+  if (last == std::string::npos) {
+    return detail::Ratio{0, 1};
+  }
+  exponent += static_cast<std::int64_t>(digits.size() - 1 - last);
+  digits.erase(last + 1);
+  digits.erase(0, digits.find_first_not_of('0'));
+  const auto length = static_cast<std::int64_t>(digits.size());
+  if (exponent >= 0) {
+    // An integer of more than ten digits exceeds 2^31 - 1.
+    if (length + exponent > 10) {
+      return std::nullopt;
+    }
+    digits.append(static_cast<std::size_t>(exponent), '0');
+    return detail::ReduceDigits(digits, "1");
+  }
+  // digits / 10^n, the digits not divisible by 10: so not by both 2 and 5,
+  // and the reduced denominator keeps 2^n or 5^n, which exceed 2^31 - 1
+  // for n > 30.
+  if (exponent < -30) {
+    return std::nullopt;
+  }
+  std::string power = "1";
+  power.append(static_cast<std::size_t>(-exponent), '0');
+  return detail::ReduceDigits(digits, power);
+}
+
+}  // namespace
+
+std::optional<TFrac> TFrac::Parse(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kSpace);
+  if (first == std::string_view::npos) {
+    return std::nullopt;
+  }
+  Scanner scan(text.substr(first, text.find_last_not_of(kSpace) + 1 - first));
+  const bool negative = scan.Sign();
+  const std::string_view whole = scan.Digits();
+  if (scan.Take('/')) {
+    const bool negative_denominator = scan.Sign();
+    const std::string_view denominator = scan.Digits();
+    if (whole.empty() || denominator.empty() || !scan.AtEnd()) {
+      return std::nullopt;
+    }
+    return Signed(negative != negative_denominator, detail::ReduceDigits(whole, denominator));
+  }
+  const std::string_view fraction = scan.Take('.') ? scan.Digits() : std::string_view();
+  if (whole.empty() && fraction.empty()) {
+    return std::nullopt;
+  }
+  // Far beyond any exponent that can fit, and far from overflow.
+  constexpr std::int64_t kExponentCap = std::int64_t{1} << 50;
+  std::int64_t exponent = 0;
+  if (scan.Take('e') || scan.Take('E')) {
+    const bool negative_exponent = scan.Sign();
+    const std::string_view digits = scan.Digits();
+    if (digits.empty()) {
+      return std::nullopt;
+    }
+    exponent = Saturated(digits, kExponentCap) * (negative_exponent ? -1 : 1);
+  }
+  if (!scan.AtEnd()) {
+    return std::nullopt;
+  }
+  std::string digits(whole);
+  digits += fraction;
+  exponent -= static_cast<std::int64_t>(std::min<std::size_t>(fraction.size(), kExponentCap));
+  return Signed(negative, Scaled(std::move(digits), exponent));
+}
+
+// Long division on the exact value, then rounding on the exact remainder.
+std::string TFrac::ToDecimal(int digits) const {
+  if (denominator == 0) {
+    return numerator > 0 ? "inf" : numerator < 0 ? "-inf" : "nan";
+  }
+  const std::size_t places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
+  const bool negative = (numerator < 0) != (denominator < 0) && numerator != 0;
+  // Magnitudes up to 2^31, in 64 bits.
+  const auto magnitude = static_cast<std::uint64_t>(numerator < 0 ? -std::int64_t{numerator}
+                                                                  : std::int64_t{numerator});
+  const auto divisor = static_cast<std::uint64_t>(denominator < 0 ? -std::int64_t{denominator}
+                                                                  : std::int64_t{denominator});
+  std::uint64_t whole = magnitude / divisor, rest = magnitude % divisor;
+  std::string places_text(places, '0');
+  for (char& digit : places_text) {
+    rest *= 10;
+    digit = static_cast<char>('0' + rest / divisor);
+    rest %= divisor;
+  }
+  // To nearest; a tie to the even last digit, as printf rounds.
+  const std::uint64_t last = places > 0 ? static_cast<std::uint64_t>(places_text.back() - '0') : whole;
+  if (2 * rest > divisor || (2 * rest == divisor && last % 2 == 1)) {
+    auto digit = places_text.rbegin();
+    for (; digit != places_text.rend() && *digit == '9'; ++digit) {
+      *digit = '0';
+    }
+    if (digit != places_text.rend()) {
+      ++*digit;
+    } else {
+      ++whole;
+    }
+  }
+  std::string text = negative ? "-" : "";
+  text += std::to_string(whole);
+  if (places > 0) {
+    text += '.';
+    text += places_text;
+  }
+  return text;
+}
+
+}  // namespace fraction

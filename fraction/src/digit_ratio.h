@@ -1,0 +1,24 @@
+#ifndef FRACTION_DIGIT_RATIO_H
+#define FRACTION_DIGIT_RATIO_H
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace fraction::detail {
+
+// A ratio of natural numbers in lowest terms, each part at most 2^31 - 1.
+struct Ratio {
+  std::int32_t numerator;    // >= 0
+  std::int32_t denominator;  // >= 1
+};
+
+// a/b for a and b written as decimal digits (only '0' to '9', leading zeros
+// allowed, any length), in lowest terms, when both parts then lie within
+// 2^31 - 1; nothing when they do not, or when b is 0. Exact at every length,
+// in time linear in it.
+std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b);
+
+}  // namespace fraction::detail
+
+#endif  // FRACTION_DIGIT_RATIO_H

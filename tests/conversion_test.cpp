@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "fraction/tfrac.h"
+#include "stdout_capture.h"
+
+namespace fraction {
+namespace {
+
+using testing::StdoutOf;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kPi = 3.14159265358979323846;
+
+std::string Shown(const std::optional<TFrac>& f) { return f ? f->ToString() : "none"; }
+
+TEST(FractionConversion, FromDoubleIsExactOrNone) {
+  struct Case {
+    double x;
+    const char* result;
+  };
+  const Case cases[] = {
+      {0.5, "1/2"},
+      {-7.25, "-29/4"},
+      {-0.0, "0/1"},
+      {0.1, "none"},  // 3602879701896397/2^55
+      {2147483647.0, "2147483647/1"},
+      {-2147483647.0, "-2147483647/1"},
+      {-2147483648.0, "none"},
+      {1.0 / 1073741824, "1/1073741824"},  // 2^-30
+      {1.0 / 2147483648.0, "none"},        // 2^-31
+      {1073741823.5, "2147483647/2"},
+      {std::ldexp(1.0, 60), "none"},
+      {std::numeric_limits<double>::denorm_min(), "none"},
+      {kInfinity, "none"},
+      {kNaN, "none"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Shown(TFrac::FromDouble(c.x)), c.result) << c.x;
+  }
+}
+
+TEST(FractionConversion, ApproximateIsTheNearestThatFits) {
+  struct Case {
+    double x;
+    std::int32_t max_denominator;
+    const char* result;
+  };
+  const Case cases[] = {
+      {kPi, 1000, "355/113"},
+      {kPi, 1, "3/1"},
+      {kPi, 7, "22/7"},
+      {0.5, 1, "0/1"},  // 0/1 and 1/1 equally near: the one nearer zero
+      {-0.5, 1, "0/1"},
+      {1.5, 1, "1/1"},
+      {-1.5, 1, "-1/1"},
+      {0.75, 2, "1/1"},  // 1/2 and 1/1 equally near: the smaller denominator
+      {1e10, 5, "2147483647/1"},
+      {-1e300, 5, "-2147483647/1"},
+      {2147483647.6, 1, "2147483647/1"},
+      {2147483646.6, 1, "2147483647/1"},
+      {2147483646.4, 2147483647, "2147483646/1"},  // 4294967293/2 does not fit
+      {1e-300, 2147483647, "0/1"},
+      {std::numeric_limits<double>::denorm_min(), 2147483647, "0/1"},
+      {0.125, 4, "0/1"},  // halfway to 1/4
+      {0.125000000000000028, 4, "1/4"},  // the next double
+      {1.0 / 4294967293.0, 2147483647, "1/2147483647"},
+      {1000.123456789, 2147483647, "81010/81"},  // the numerator's bound decides
+      {0.1, 2147483647, "1/10"},
+      {-7.25, 100, "-29/4"},
+      {0.333, 10, "1/3"},
+      {kInfinity, 5, "none"},
+      {kNaN, 5, "none"},
+      {0.5, 0, "none"},
+      {0.5, -3, "none"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Shown(TFrac::Approximate(c.x, c.max_denominator)), c.result)
+        << c.x << " within " << c.max_denominator;
+  }
+}
+
+TEST(FractionConversion, ToDecimalRoundsTheExactValueToNearestEven) {
+  struct Case {
+    const char* fraction;
+    int digits;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"1/8", 2, "0.12"},
+      {"3/8", 2, "0.38"},
+      {"-5/2", 0, "-2"},
+      {"-3/2", 0, "-2"},
+      {"5/2", 0, "2"},
+      {"7/-2", 1, "-3.5"},
+      {"1/3", 5, "0.33333"},
+      {"2/3", 3, "0.667"},
+      {"-1/1000", 2, "-0.00"},
+      {"0/-5", 2, "0.00"},
+      {"1999/2000", 2, "1.00"},  // the carry runs into the whole part
+      {"-2147483648/-1", 1, "2147483648.0"},
+      {"-2147483648/1", 0, "-2147483648"},
+      {"1/2147483647", 12, "0.000000000466"},
+      {"1/3", -4, "0"},
+      {"5/0", 3, "inf"},
+      {"-5/0", 3, "-inf"},
+      {"0/0", 3, "nan"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TFrac(c.fraction).ToDecimal(c.digits), c.text) << c.fraction << ", " << c.digits;
+  }
+  const std::string thousand = TFrac(1, 7).ToDecimal(5000);
+  EXPECT_EQ(thousand.size(), 1002u);
+  EXPECT_EQ(thousand.substr(thousand.size() - 6), "571429");
+}
+
+TEST(FractionConversion, ParseReadsExactValuesThatFit) {
+  const std::string five_thousand_zeros(5000, '0');
+  struct Case {
+    std::string text;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"1/-2", "-1/2"},
+      {"-1/-2", "1/2"},
+      {"+4/6", "2/3"},
+      {" \t\n\v\f\r3/4 \r\n", "3/4"},
+      {"2.5", "5/2"},
+      {"-2E+3", "-2000/1"},
+      {".5", "1/2"},
+      {"5.", "5/1"},
+      {"-0", "0/1"},
+      {"1.5e-3", "3/2000"},
+      {"0.50000000000000000000000000000", "1/2"},
+      {"6103515625e-14", "1/16384"},
+      {"0e999999999999999999", "0/1"},
+      {"0.000000000000000000000000000000000000000e-999999999999", "0/1"},
+      {"1e999999999999999999", "none"},
+      {"1" + five_thousand_zeros, "none"},
+      {"1" + five_thousand_zeros + "e-5000", "1/1"},
+      {"0." + five_thousand_zeros + "1e5001", "1/1"},
+      {"2147483647", "2147483647/1"},
+      {"-2147483647/1", "-2147483647/1"},
+      {"-2147483648", "none"},
+      {"2147483648/2", "1073741824/1"},
+      {"4294967296/8589934592", "1/2"},
+      {"00000000000000000000000000000000000007/0014", "1/2"},
+      // Parts far beyond 64 bits that reduce to a fraction that fits.
+      {"3" + std::string(40, '0') + "1/" + "6" + std::string(40, '0') + "2", "1/2"},
+      {"1/2147483647.0", "none"},
+      {"0.0000000004656612875245796924105750827167998", "none"},
+      {"1/0", "none"},
+      {"0/0", "none"},
+      {"", "none"},
+      {" ", "none"},
+      {".", "none"},
+      {"e5", "none"},
+      {"1e", "none"},
+      {"1e+", "none"},
+      {"1/", "none"},
+      {"/2", "none"},
+      {"1/2/3", "none"},
+      {"1 /2", "none"},
+      {"--1", "none"},
+      {"0x10", "none"},
+      {"inf", "none"},
+      {"nan", "none"},
+      {"1,5", "none"},
+      {"\xA0" "1", "none"},
+      {std::string("1\0", 2), "none"},
+      {std::string("1/\0" "2", 4), "none"},
+  };
+  for (const Case& c : cases) {
+    std::optional<TFrac> parsed;
+    EXPECT_EQ(StdoutOf([&] { parsed = TFrac::Parse(c.text); }), "");
+    EXPECT_EQ(Shown(parsed), c.result) << '"' << c.text.substr(0, 60) << '"';
+  }
+}
+
+}  // namespace
+}  // namespace fraction
