@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "fraction/export.h"
+
 #if __has_include(<compare>)
 #include <compare>
 #endif
@@ -36,13 +38,13 @@ class TFrac {
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
   // Invalid data (b < 1 with a != 0, or a == INT32_MIN) writes the message
   // once and keeps a and b exactly as given; so does 0 over 0, silently.
-  explicit TFrac(std::int32_t a = 0, std::int32_t b = 1);
+  FRACTION_EXPORT explicit TFrac(std::int32_t a = 0, std::int32_t b = 1);
 
   // Reads "n/d" with atol's grammar per part, neither reduced nor checked:
   // "4/6" stays 4/6 and "1/-2" stays 1/-2. Parts are split at runs of '/'
   // as strtok does; a missing numerator reads as 0, a missing denominator
   // as 1, a part out of the 32-bit range saturates, and a null text is "".
-  explicit TFrac(const char* text);
+  FRACTION_EXPORT explicit TFrac(const char* text);
 
   TFrac(const TFrac& source) = default;
   TFrac& operator=(const TFrac& source) = default;
@@ -53,52 +55,52 @@ class TFrac {
   // Greatest common divisor of |a| and b, by these rules: b when a is 0;
   // otherwise, when |a| or b is below 1 (|INT32_MIN| counts as negative),
   // writes the invalid-data message and yields 0.
-  static std::int32_t Gcd(std::int32_t a, std::int32_t b);
+  FRACTION_EXPORT static std::int32_t Gcd(std::int32_t a, std::int32_t b);
 
   // Decimal numerator, '/', decimal denominator, as stored: "-3/2", "0/1".
-  [[nodiscard]] std::string ToString() const;
+  [[nodiscard]] FRACTION_EXPORT std::string ToString() const;
 
   // Each of these builds its result through the two-integer constructor.
   // A null right operand yields no fraction (an empty pointer).
-  [[nodiscard]] std::unique_ptr<TFrac> Add(const TFrac* other) const;
-  [[nodiscard]] std::unique_ptr<TFrac> Subtract(const TFrac* other) const;
-  [[nodiscard]] std::unique_ptr<TFrac> Multiply(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Add(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Subtract(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Multiply(const TFrac* other) const;
   // Division by a zero fraction, and the reciprocal of zero, yield 0/1.
-  [[nodiscard]] std::unique_ptr<TFrac> Divide(const TFrac* other) const;
-  [[nodiscard]] std::unique_ptr<TFrac> Square() const;
-  [[nodiscard]] std::unique_ptr<TFrac> Reverse() const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Divide(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Square() const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Reverse() const;
 
   // Negates this fraction in place and returns it (not a new object).
-  TFrac* Minus();
+  FRACTION_EXPORT TFrac* Minus();
 
   // True when both stored fields match; false for a null operand.
-  [[nodiscard]] bool Equal(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT bool Equal(const TFrac* other) const;
 
   // This value > other's, in the exact order; false for a null operand.
-  [[nodiscard]] bool Greater(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT bool Greater(const TFrac* other) const;
 
   [[nodiscard]] std::int32_t Numerator() const { return numerator; }
   [[nodiscard]] std::int32_t Denominator() const { return denominator; }
 
   // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
-  [[nodiscard]] double ToDouble() const;
+  [[nodiscard]] FRACTION_EXPORT double ToDouble() const;
 
   // The exact result in lowest terms with a positive denominator, or none
   // when it does not fit (a part outside 32 bits, or the numerator
   // INT32_MIN), when an operand's denominator is below 1, or on division by
   // a zero fraction. Never wraps around and never writes the message.
-  [[nodiscard]] std::optional<TFrac> CheckedAdd(const TFrac& other) const;
-  [[nodiscard]] std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
-  [[nodiscard]] std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
-  [[nodiscard]] std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedAdd(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedDivide(const TFrac& other) const;
 
   // The value operators give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.
-  friend TFrac operator+(const TFrac& x, const TFrac& y);
-  friend TFrac operator-(const TFrac& x, const TFrac& y);
-  friend TFrac operator*(const TFrac& x, const TFrac& y);
-  friend TFrac operator/(const TFrac& x, const TFrac& y);
-  friend TFrac operator-(const TFrac& x);
+  friend FRACTION_EXPORT TFrac operator+(const TFrac& x, const TFrac& y);
+  friend FRACTION_EXPORT TFrac operator-(const TFrac& x, const TFrac& y);
+  friend FRACTION_EXPORT TFrac operator*(const TFrac& x, const TFrac& y);
+  friend FRACTION_EXPORT TFrac operator/(const TFrac& x, const TFrac& y);
+  friend FRACTION_EXPORT TFrac operator-(const TFrac& x);
   TFrac& operator+=(const TFrac& other) { return *this = *this + other; }
   TFrac& operator-=(const TFrac& other) { return *this = *this - other; }
   TFrac& operator*=(const TFrac& other) { return *this = *this * other; }
@@ -135,19 +137,21 @@ class TFrac {
   // hand them over: each thread keeps a few freed ones to reuse. The
   // placement and nothrow forms work as usual. The usual delete is the sized
   // one, which tells a TFrac's block from a derived class's.
-  static void* operator new(std::size_t size);  // NOLINT(misc-new-delete-overloads)
-  static void operator delete(void* pointer, std::size_t size) noexcept;
-  static void* operator new(std::size_t size, const std::nothrow_t& tag) noexcept;
-  static void operator delete(void* pointer, const std::nothrow_t& tag) noexcept;
+  FRACTION_EXPORT static void* operator new(std::size_t size);  // NOLINT(misc-new-delete-overloads)
+  FRACTION_EXPORT static void operator delete(void* pointer, std::size_t size) noexcept;
+  FRACTION_EXPORT static void* operator new(std::size_t size, const std::nothrow_t& tag) noexcept;
+  FRACTION_EXPORT static void operator delete(void* pointer, const std::nothrow_t& tag) noexcept;
   static void* operator new(std::size_t /*size*/, void* place) noexcept { return place; }
   static void operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
 
   // The text that Gcd writes on invalid data, without a line break.
-  static const wchar_t* InvalidDataMessage();
+  FRACTION_EXPORT static const wchar_t* InvalidDataMessage();
 
  private:
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
-  static Order Compare(const TFrac& x, const TFrac& y);
+  // Exported although private: the inline comparison operators above call
+  // it from their users' code.
+  FRACTION_EXPORT static Order Compare(const TFrac& x, const TFrac& y);
 
   // For results known to be in lowest terms with a positive denominator.
   struct InLowestTerms {};
@@ -169,14 +173,14 @@ class TFrac {
 };
 
 // Writes ToString().
-std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
+FRACTION_EXPORT std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
 
 // Reads, after the stream's white-space skip, an optional sign and digits,
 // then optionally '/', an optional sign and digits, and stores what the text
 // constructor stores for that text (so "4/6" stays 4/6, "5" is 5/1). On
 // anything else, or a part outside the 32-bit range, sets failbit and
 // leaves the fraction as it was.
-std::istream& operator>>(std::istream& in, TFrac& fraction);
+FRACTION_EXPORT std::istream& operator>>(std::istream& in, TFrac& fraction);
 
 }  // namespace fraction
 
@@ -185,7 +189,7 @@ namespace std {
 // Equal values hash equal: 2/4 and 1/2, 1/-2 and -1/2.
 template <>
 struct hash<fraction::TFrac> {
-  std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
+  FRACTION_EXPORT std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
 };
 
 }  // namespace std
