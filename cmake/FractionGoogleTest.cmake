@@ -13,7 +13,11 @@ if(NOT TARGET GTest::gtest_main)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  # Static even in a shared build of ours: the library is what is under test.
+  set(fraction_build_shared_libs "${BUILD_SHARED_LIBS}")
+  set(BUILD_SHARED_LIBS OFF)
   add_subdirectory("${FRACTION_GTEST_SOURCE_DIR}" googletest EXCLUDE_FROM_ALL)
+  set(BUILD_SHARED_LIBS "${fraction_build_shared_libs}")
   # GoogleTest 1.11 and later name their targets GTest::* themselves.
   if(NOT TARGET GTest::gtest_main)
     add_library(GTest::gtest ALIAS gtest)

@@ -23,7 +23,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Statically linked, libstdc++, libgcc and winpthreads included, so that an
 # .exe runs on its own: under Wine or on a Windows machine, no DLLs to copy.
+# A DLL (BUILD_SHARED_LIBS) too, so that libfraction.dll needs none beyond
+# Windows' own either. It then holds its own copy of the C++ runtime; what
+# crosses its interface is only inline code of the standard headers (the
+# layouts of std::string, the streams, std::optional) and blocks from
+# msvcrt's heap, which every module shares.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
 # ctest, and gtest_discover_tests, run the programs under Wine. Debian's
 # wine64 package puts its loader outside PATH.

@@ -1,4 +1,4 @@
-# Compiles SNIPPET with COMPILER, FLAGS and -I INCLUDE_DIR, once for each
+# Compiles SNIPPET with COMPILER, FLAGS and -I for each of INCLUDE_DIRS, once for each
 # of STANDARDS (the compiler's options for them); FLAGS, STANDARDS and
 # WARNINGS are separated by spaces. A snippet with a line
 # "// expect-error: <regex>" must fail to compile under each standard, with
@@ -17,9 +17,12 @@ if(NOT standards)
   message(FATAL_ERROR "no C++ standard to compile ${SNIPPET} with")
 endif()
 
+set(includes "${INCLUDE_DIRS}")
+list(TRANSFORM includes PREPEND "-I")
+
 foreach(standard IN LISTS standards)
   execute_process(
-    COMMAND "${COMPILER}" ${standard} ${flags} "-I${INCLUDE_DIR}" "${SNIPPET}"
+    COMMAND "${COMPILER}" ${standard} ${flags} ${includes} "${SNIPPET}"
     RESULT_VARIABLE result
     OUTPUT_VARIABLE diagnostics
     ERROR_VARIABLE diagnostics)

@@ -1,6 +1,8 @@
 # Builds and runs the consumer project three ways: against the installed
 # package of the build in BUILD_DIR, through its pkg-config file (installed
 # in LIBDIR/pkgconfig), and with the sources in SOURCE_DIR added in.
+# Without BUILD_DIR, the first two against what is installed on the system
+# (from the .deb), found where CMake and pkg-config look by default.
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 function(run)
@@ -17,6 +19,13 @@ function(build_consumer name)
   run(${CMAKE_COMMAND} --build "${dir}")
   run("${dir}/consumer")
 endfunction()
+
+if(NOT BUILD_DIR)
+  unset(ENV{PKG_CONFIG_PATH})
+  build_consumer(installed)
+  build_consumer(pkg_config -D FRACTION_PKG_CONFIG=ON)
+  return()
+endif()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix")
 build_consumer(installed -D CMAKE_PREFIX_PATH=${WORK_DIR}/prefix)

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <unordered_set>
 
+#include "plugin.h"
+
 int main() {
   const auto half = std::make_unique<fraction::TFrac>(2, 4);
   const auto third = std::make_unique<fraction::TFrac>("1/3");
@@ -15,6 +17,8 @@ int main() {
   const fraction::TFrac value_sum = *half + read;
   const std::unordered_set<fraction::TFrac> values = {value_sum, fraction::TFrac("10/12")};
   std::cout << *sum << '\n';
-  return sum->ToString() == "5/6" && value_sum == *sum && read < *half && values.size() == 1 ? 0
-                                                                                             : 1;
+  return sum->ToString() == "5/6" && value_sum == *sum && read < *half && values.size() == 1 &&
+                 PluginSum() == "5/6"
+             ? 0
+             : 1;
 }

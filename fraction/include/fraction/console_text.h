@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "fraction/export.h"
+
 namespace fraction {
 
 // Wide text for standard output, which is written narrow only: on glibc a
@@ -15,11 +17,11 @@ namespace fraction {
 // which KOI8-R lacks), and in UTF-8 otherwise: the C/POSIX locale holds only
 // ASCII, yet a UTF-8 terminal is its likely reader. In UTF-8, what is no
 // Unicode scalar value becomes U+FFFD, so nothing is dropped silently.
-std::string EncodeForConsole(std::wstring_view text);
+FRACTION_EXPORT std::string EncodeForConsole(std::wstring_view text);
 
 // Writes EncodeForConsole(text) to stdout and flushes it, in order with
 // everything written before through printf or std::cout.
-void WriteToConsole(std::wstring_view text);
+FRACTION_EXPORT void WriteToConsole(std::wstring_view text);
 
 }  // namespace fraction
 

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "fraction/export.h"
+
 #if __has_include(<compare>)
 #include <compare>
 #endif
@@ -40,7 +42,7 @@ class TFrac {
   // once and keeps a and b exactly as given; so does 0 over 0, silently.
   // Implicit, so that integers mix with fractions: x + 1, 2 * x and x == 0
   // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
-  TFrac(std::int32_t a = 0, std::int32_t b = 1);
+  FRACTION_EXPORT TFrac(std::int32_t a = 0, std::int32_t b = 1);
 
   // A floating-point value converts to nothing, in either place, alone or
   // beside an integer: TFrac(0.5), TFrac(1, 0.5f), x + 0.5 and x == 0.5 do
@@ -53,7 +55,7 @@ class TFrac {
   // "4/6" stays 4/6 and "1/-2" stays 1/-2. Parts are split at runs of '/'
   // as strtok does; a missing numerator reads as 0, a missing denominator
   // as 1, a part out of the 32-bit range saturates, and a null text is "".
-  explicit TFrac(const char* text);
+  FRACTION_EXPORT explicit TFrac(const char* text);
 
   TFrac(const TFrac& source) = default;
   TFrac& operator=(const TFrac& source) = default;
@@ -64,63 +66,66 @@ class TFrac {
   // Greatest common divisor of |a| and b, by these rules: b when a is 0;
   // otherwise, when |a| or b is below 1 (|INT32_MIN| counts as negative),
   // writes the invalid-data message and yields 0.
-  static std::int32_t Gcd(std::int32_t a, std::int32_t b);
+  FRACTION_EXPORT static std::int32_t Gcd(std::int32_t a, std::int32_t b);
 
   // Decimal numerator, '/', decimal denominator, as stored: "-3/2", "0/1".
-  [[nodiscard]] std::string ToString() const;
+  [[nodiscard]] FRACTION_EXPORT std::string ToString() const;
 
   // Each of these builds its result through the two-integer constructor.
   // A null right operand yields no fraction (an empty pointer).
-  [[nodiscard]] std::unique_ptr<TFrac> Add(const TFrac* other) const;
-  [[nodiscard]] std::unique_ptr<TFrac> Subtract(const TFrac* other) const;
-  [[nodiscard]] std::unique_ptr<TFrac> Multiply(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Add(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Subtract(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Multiply(const TFrac* other) const;
   // Division by a zero fraction, and the reciprocal of zero, yield 0/1.
-  [[nodiscard]] std::unique_ptr<TFrac> Divide(const TFrac* other) const;
-  [[nodiscard]] std::unique_ptr<TFrac> Square() const;
-  [[nodiscard]] std::unique_ptr<TFrac> Reverse() const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Divide(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Square() const;
+  [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Reverse() const;
 
   // Negates this fraction in place and returns it (not a new object).
-  TFrac* Minus();
+  FRACTION_EXPORT TFrac* Minus();
 
   // True when both stored fields match; false for a null operand.
-  [[nodiscard]] bool Equal(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT bool Equal(const TFrac* other) const;
 
   // This value > other's, in the exact order; false for a null operand.
-  [[nodiscard]] bool Greater(const TFrac* other) const;
+  [[nodiscard]] FRACTION_EXPORT bool Greater(const TFrac* other) const;
 
   [[nodiscard]] std::int32_t Numerator() const { return numerator; }
   [[nodiscard]] std::int32_t Denominator() const { return denominator; }
 
   // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
-  [[nodiscard]] double ToDouble() const;
+  [[nodiscard]] FRACTION_EXPORT double ToDouble() const;
 
   // Rounding and sign, exact, on the value of the stored fields whatever
   // they are: "7/-2" is -3.5. A rounded value is none for a zero
   // denominator (x/0, 0/0), and takes 64 bits: -2147483648/-1 is 2^31.
-  [[nodiscard]] std::optional<std::int64_t> Floor() const;  // greatest integer <= the value
-  [[nodiscard]] std::optional<std::int64_t> Ceil() const;   // least integer >= the value
-  [[nodiscard]] std::optional<std::int64_t> Trunc() const;  // toward zero
-  [[nodiscard]] std::optional<std::int64_t> Round() const;  // nearest; halves away from zero
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Floor()
+      const;  // greatest integer <= the value
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Ceil()
+      const;  // least integer >= the value
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Trunc() const;  // toward zero
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Round()
+      const;  // nearest; halves away from zero
   // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
-  [[nodiscard]] int Sign() const;
+  [[nodiscard]] FRACTION_EXPORT int Sign() const;
   // -x when the value is below zero, else x: the fields are not reduced,
   // and it wraps as unary minus does (abs of -2147483648/1 is itself).
   // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
   // which is why it has the standard's name and case.
-  friend TFrac abs(const TFrac& x);  // NOLINT(readability-identifier-naming)
+  FRACTION_EXPORT friend TFrac abs(const TFrac& x);  // NOLINT(readability-identifier-naming)
 
   // The exact result in lowest terms with a positive denominator, or none
   // when it does not fit (a part outside 32 bits, or the numerator
   // INT32_MIN), when an operand's denominator is below 1, or on division by
   // a zero fraction. Never wraps around and never writes the message.
-  [[nodiscard]] std::optional<TFrac> CheckedAdd(const TFrac& other) const;
-  [[nodiscard]] std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
-  [[nodiscard]] std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
-  [[nodiscard]] std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedAdd(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedDivide(const TFrac& other) const;
   // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
   // negative exponent takes the reciprocal's power, and zero to a negative
   // power is none.
-  [[nodiscard]] std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
 
   // Conversions. A fraction "fits" when its numerator lies within
   // ±(2^31 − 1) and its denominator within 1 to 2^31 − 1, in lowest terms.
@@ -128,35 +133,36 @@ class TFrac {
 
   // The exact value of x if it fits; none for NaN, an infinity or a value
   // that does not fit (0.1 is 3602879701896397/2^55). -0.0 gives 0/1.
-  [[nodiscard]] static std::optional<TFrac> FromDouble(double x);
+  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> FromDouble(double x);
 
   // Among the fractions that fit with a denominator of at most
   // max_denominator, the nearest to the exact value of x; of two equally
   // near, the one with the smaller denominator, then the one nearer zero.
   // So it saturates (1e10 gives 2147483647/1), and Approximate(-x, n) is
   // -Approximate(x, n). None for NaN, an infinity or max_denominator < 1.
-  [[nodiscard]] static std::optional<TFrac> Approximate(double x, std::int32_t max_denominator);
+  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Approximate(
+      double x, std::int32_t max_denominator);
 
   // The value with `digits` digits after the point (clamped to 0..1000),
   // rounded to nearest with ties to even, as printf rounds an exact value:
   // "-0.00" for -1/1000 with 2 digits, no point for 0 digits. x/0 gives
   // "inf" or "-inf", 0/0 "nan".
-  [[nodiscard]] std::string ToDecimal(int digits) const;
+  [[nodiscard]] FRACTION_EXPORT std::string ToDecimal(int digits) const;
 
   // The exact value of a text, in lowest terms, if it fits; none for
   // anything else. The same in every locale: ASCII white space around
   // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
   // decimal with an optional sign, point and exponent ("-2.5", ".5", "5.",
   // "1.5e-3"). Parts and exponents of any length are read exactly.
-  [[nodiscard]] static std::optional<TFrac> Parse(std::string_view text);
+  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Parse(std::string_view text);
 
   // The value operators give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.
-  friend TFrac operator+(const TFrac& x, const TFrac& y);
-  friend TFrac operator-(const TFrac& x, const TFrac& y);
-  friend TFrac operator*(const TFrac& x, const TFrac& y);
-  friend TFrac operator/(const TFrac& x, const TFrac& y);
-  friend TFrac operator-(const TFrac& x);
+  FRACTION_EXPORT friend TFrac operator+(const TFrac& x, const TFrac& y);
+  FRACTION_EXPORT friend TFrac operator-(const TFrac& x, const TFrac& y);
+  FRACTION_EXPORT friend TFrac operator*(const TFrac& x, const TFrac& y);
+  FRACTION_EXPORT friend TFrac operator/(const TFrac& x, const TFrac& y);
+  FRACTION_EXPORT friend TFrac operator-(const TFrac& x);
   TFrac& operator+=(const TFrac& other) { return *this = *this + other; }
   TFrac& operator-=(const TFrac& other) { return *this = *this - other; }
   TFrac& operator*=(const TFrac& other) { return *this = *this * other; }
@@ -193,19 +199,19 @@ class TFrac {
   // hand them over: each thread keeps a few freed ones to reuse. The
   // placement and nothrow forms work as usual. The usual delete is the sized
   // one, which tells a TFrac's block from a derived class's.
-  static void* operator new(std::size_t size);  // NOLINT(misc-new-delete-overloads)
-  static void operator delete(void* pointer, std::size_t size) noexcept;
-  static void* operator new(std::size_t size, const std::nothrow_t& tag) noexcept;
-  static void operator delete(void* pointer, const std::nothrow_t& tag) noexcept;
+  FRACTION_EXPORT static void* operator new(std::size_t size);  // NOLINT(misc-new-delete-overloads)
+  FRACTION_EXPORT static void operator delete(void* pointer, std::size_t size) noexcept;
+  FRACTION_EXPORT static void* operator new(std::size_t size, const std::nothrow_t& tag) noexcept;
+  FRACTION_EXPORT static void operator delete(void* pointer, const std::nothrow_t& tag) noexcept;
   static void* operator new(std::size_t /*size*/, void* place) noexcept { return place; }
   static void operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
 
   // The text that Gcd writes on invalid data, without a line break.
-  static const wchar_t* InvalidDataMessage();
+  FRACTION_EXPORT static const wchar_t* InvalidDataMessage();
 
  private:
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
-  static Order Compare(const TFrac& x, const TFrac& y);
+  FRACTION_EXPORT static Order Compare(const TFrac& x, const TFrac& y);
 
   // For results known to be in lowest terms with a positive denominator.
   struct InLowestTerms {};
@@ -227,14 +233,14 @@ class TFrac {
 };
 
 // Writes ToString().
-std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
+FRACTION_EXPORT std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
 
 // Reads, after the stream's white-space skip, an optional sign and digits,
 // then optionally '/', an optional sign and digits, and stores what the text
 // constructor stores for that text (so "4/6" stays 4/6, "5" is 5/1). On
 // anything else, or a part outside the 32-bit range, sets failbit and
 // leaves the fraction as it was.
-std::istream& operator>>(std::istream& in, TFrac& fraction);
+FRACTION_EXPORT std::istream& operator>>(std::istream& in, TFrac& fraction);
 
 }  // namespace fraction
 
@@ -243,7 +249,7 @@ namespace std {
 // Equal values hash equal: 2/4 and 1/2, 1/-2 and -1/2.
 template <>
 struct hash<fraction::TFrac> {
-  std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
+  FRACTION_EXPORT std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
 };
 
 }  // namespace std
