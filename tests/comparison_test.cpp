@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "fraction/tfrac.h"
 
@@ -42,6 +46,22 @@ TEST(FractionComparison, EqualComparesTheStoredFieldsAndEqualityOperatorsTheValu
   EXPECT_TRUE(f.Equal(&f));
   const std::unordered_set<TFrac> set = {TFrac("2/4"), TFrac(1, 2), TFrac("-3/-6"), TFrac(2, 3)};
   EXPECT_EQ(set.size(), 2u);
+}
+
+// Different values hash apart, close ones too: among the reduced fractions
+// with |n| <= 300 and d <= 300, a handful of shared hashes at most (none
+// is expected where size_t has 64 bits, about one where it has 32).
+TEST(FractionComparison, HashSpreadsCloseValues) {
+  std::vector<std::size_t> hashes;
+  for (std::int32_t n = -300; n <= 300; ++n) {
+    for (std::int32_t d = 1; d <= 300; ++d) {
+      if (std::gcd(n, d) == 1) hashes.push_back(std::hash<TFrac>()(TFrac(n, d)));
+    }
+  }
+  ASSERT_EQ(hashes.size(), 109591u);
+  std::sort(hashes.begin(), hashes.end());
+  const auto distinct = std::unique(hashes.begin(), hashes.end()) - hashes.begin();
+  EXPECT_LE(hashes.size() - static_cast<std::size_t>(distinct), 4u);
 }
 
 TEST(FractionComparison, GreaterIsStrictAndDefinedForZeroDenominators) {

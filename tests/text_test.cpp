@@ -140,26 +140,32 @@ TEST(FractionText, StreamsReadTheStrictFormAndWriteTheTextForm) {
     const char* input;
     const char* stored;  // nullptr: failbit, the fraction unchanged
     const char* unread;
+    bool eof;  // the reader met the end of the input
   };
   const Case cases[] = {
-      {"3/4", "3/4", ""},
-      {" \n\t-6/-8 ", "-6/-8", " "},  // neither reduced nor validated
-      {"+1/+2", "1/2", ""},
-      {"5", "5/1", ""},
-      {"0/0", "0/0", ""},
-      {"-2147483648/2147483647", "-2147483648/2147483647", ""},
-      {"0002147483647/1", "2147483647/1", ""},
-      {"1/2/3", "1/2", "/3"},
-      {"1 /2", "1/1", " /2"},
-      {"12abc", "12/1", "abc"},
-      {"2147483648/1", nullptr, "/1"},
-      {"1/-2147483649", nullptr, ""},
-      {"5/", nullptr, ""},
-      {"5/x", nullptr, "x"},
-      {"/5", nullptr, "/5"},
-      {"- 5", nullptr, " 5"},
-      {"+", nullptr, ""},
-      {"", nullptr, ""},
+      {"3/4", "3/4", "", true},
+      {" \n\t-6/-8 ", "-6/-8", " ", false},  // neither reduced nor validated
+      {"+1/+2", "1/2", "", true},
+      {"5", "5/1", "", true},
+      {"0/0", "0/0", "", true},
+      {"-2147483648/2147483647", "-2147483648/2147483647", "", true},
+      {"0002147483647/1", "2147483647/1", "", true},
+      {"2147483647", "2147483647/1", "", true},
+      {"-2147483648", "-2147483648/1", "", true},
+      {"1/2/3", "1/2", "/3", false},
+      {"1 /2", "1/1", " /2", false},
+      {"12abc", "12/1", "abc", false},
+      {"2147483648/1", nullptr, "/1", false},
+      {"1/-2147483649", nullptr, "", true},
+      {"21474836470", nullptr, "", true},  // one digit past the bound
+      {"-21474836480", nullptr, "", true},
+      {"1/21474836470", nullptr, "", true},
+      {"5/", nullptr, "", true},
+      {"5/x", nullptr, "x", false},
+      {"/5", nullptr, "/5", false},
+      {"- 5", nullptr, " 5", false},
+      {"+", nullptr, "", true},
+      {"", nullptr, "", true},
   };
   for (const Case& c : cases) {
     std::istringstream in(c.input);
@@ -167,6 +173,7 @@ TEST(FractionText, StreamsReadTheStrictFormAndWriteTheTextForm) {
     in >> f;
     EXPECT_EQ(!in.fail(), c.stored != nullptr) << '"' << c.input << '"';
     EXPECT_EQ(f.ToString(), c.stored != nullptr ? c.stored : "7/9") << '"' << c.input << '"';
+    EXPECT_EQ(in.eof(), c.eof) << '"' << c.input << '"';
     in.clear();
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.unread)
         << '"' << c.input << '"';

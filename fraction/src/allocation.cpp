@@ -3,26 +3,59 @@
 
 #include "fraction/tfrac.h"
 
+#if FRACTION_THREAD_CACHE && defined(__ELF__)
+// Defined by AddressSanitizer's runtime, wherever it is in the process: this
+// library may be built without instrumentation and linked into a program
+// built with it. Weak, so that without the runtime its address is null.
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl*,readability-identifier-naming)
+extern "C" __attribute__((weak)) int __asan_address_is_poisoned(void const volatile* address);
+#endif
+
 namespace fraction {
+
+#if FRACTION_THREAD_CACHE
 namespace {
+
+// AddressSanitizer reports a use after free only for blocks its own
+// allocator holds in quarantine; one kept here would be handed to the next
+// fraction unreported. So with its runtime in the process every block goes
+// to the heap and back. Weak undefined symbols are an ELF matter: elsewhere
+// only an instrumented build of this library knows (MinGW's GCC has no
+// AddressSanitizer at all).
+#if defined(__ELF__)
+bool AddressSanitizerPresent() { return &__asan_address_is_poisoned != nullptr; }
+#elif defined(__SANITIZE_ADDRESS__)
+bool AddressSanitizerPresent() { return true; }
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+bool AddressSanitizerPresent() { return true; }
+#else
+bool AddressSanitizerPresent() { return false; }
+#endif
+#else
+bool AddressSanitizerPresent() { return false; }
+#endif
 
 // Storage of a freed fraction, kept for the next one made on this thread.
 struct FreeBlock {
   FreeBlock* next;
 };
 
-// Each thread's freed blocks, at most kLimit of them. A plain thread_local,
-// so that the fast path pays no initialisation check; keeping a first block
-// makes the thread's Releaser, which gives the blocks back to the heap when
-// the thread ends.
+// Each thread's freed blocks, at most kLimit of them. A plain thread_local
+// with constant initialisation, so that the fast paths pay no
+// initialisation check: a thread starts with no room, and its first freed
+// fraction opens the cache (Open) on the slow path.
 struct Cache {
   FreeBlock* head;
-  int count;  // kClosed once the thread's Releaser has run
+  int room;     // blocks it may still take: 0 when full, closed or not yet open
+  bool opened;  // Open has run on this thread
 };
 constexpr int kLimit = 256;
-constexpr int kClosed = kLimit + 1;
-thread_local Cache cache{nullptr, 0};  // NOLINT(*-avoid-non-const-global-variables)
+thread_local Cache cache{nullptr, 0, false};  // NOLINT(*-avoid-non-const-global-variables)
 
+// Gives the thread's blocks back to the heap when the thread ends, and
+// leaves the cache without room, so that what the thread's later exit code
+// frees goes straight to the heap.
 struct Releaser {
   Releaser() = default;
   Releaser(const Releaser&) = delete;
@@ -35,10 +68,25 @@ struct Releaser {
       cache.head = block->next;
       ::operator delete(block);
     }
-    // What the thread's later exit code frees goes straight to the heap.
-    cache.count = kClosed;
+    cache.room = 0;
   }
 };
+
+// Once per thread: makes room, and the Releaser that empties the cache at
+// the thread's end, unless a memory checker must see every block. Whether
+// there is room now.
+bool Open() {
+  if (cache.opened) {
+    return false;  // full, closed, or left shut for the checker
+  }
+  cache.opened = true;
+  if (AddressSanitizerPresent()) {
+    return false;
+  }
+  thread_local Releaser releaser;
+  cache.room = kLimit;
+  return true;
+}
 
 // A kept block for a fraction, or nullptr.
 void* Reuse(std::size_t size) {
@@ -47,23 +95,20 @@ void* Reuse(std::size_t size) {
     return nullptr;
   }
   cache.head = block->next;
-  --cache.count;
+  ++cache.room;
   return block;
 }
 
-// Keeps the block if there is room, else gives it back to the heap.
+// Keeps a fraction's block if there is room, else gives it back to the heap.
 void Keep(void* pointer, std::size_t size) {
-  if (size != sizeof(TFrac) || cache.count >= kLimit) {
+  if (size != sizeof(TFrac) || (cache.room == 0 && !Open())) {
     ::operator delete(pointer);
     return;
-  }
-  if (cache.head == nullptr && cache.count == 0) {
-    thread_local Releaser releaser;
   }
   auto* const block = static_cast<FreeBlock*>(pointer);
   block->next = cache.head;
   cache.head = block;
-  ++cache.count;
+  --cache.room;
 }
 
 }  // namespace
@@ -84,6 +129,23 @@ void TFrac::operator delete(void* pointer, std::size_t size) noexcept {
     Keep(pointer, size);
   }
 }
+
+#else  // Built without the cache: every block comes from the heap and goes back.
+
+void* TFrac::operator new(std::size_t size) {  // NOLINT(misc-new-delete-overloads): sized delete
+  return ::operator new(size);
+}
+
+// NOLINTNEXTLINE(misc-new-delete-overloads): the nothrow delete below
+void* TFrac::operator new(std::size_t size, const std::nothrow_t& tag) noexcept {
+  return ::operator new(size, tag);
+}
+
+void TFrac::operator delete(void* pointer, std::size_t /*size*/) noexcept {
+  ::operator delete(pointer);
+}
+
+#endif
 
 // Called only when a constructor throws after a nothrow new, which TFrac's
 // constructors never do.
