@@ -67,7 +67,7 @@ TEST(FractionConversion, ApproximateIsTheNearestThatFits) {
       {2147483646.4, 2147483647, "2147483646/1"},  // 4294967293/2 does not fit
       {1e-300, 2147483647, "0/1"},
       {std::numeric_limits<double>::denorm_min(), 2147483647, "0/1"},
-      {0.125, 4, "0/1"},  // halfway to 1/4
+      {0.125, 4, "0/1"},                 // halfway to 1/4
       {0.125000000000000028, 4, "1/4"},  // the next double
       {1.0 / 4294967293.0, 2147483647, "1/2147483647"},
       {1000.123456789, 2147483647, "81010/81"},  // the numerator's bound decides
@@ -171,9 +171,14 @@ TEST(FractionConversion, ParseReadsExactValuesThatFit) {
       {"inf", "none"},
       {"nan", "none"},
       {"1,5", "none"},
-      {"\xA0" "1", "none"},
+      {"\xA0"
+       "1",
+       "none"},
       {std::string("1\0", 2), "none"},
-      {std::string("1/\0" "2", 4), "none"},
+      {std::string("1/\0"
+                   "2",
+                   4),
+       "none"},
   };
   for (const Case& c : cases) {
     std::optional<TFrac> parsed;

@@ -238,26 +238,24 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
 // Rounding, the sign, abs and powers against the model.
 TEST(FractionModel, RoundingSignAbsAndPowersMatchTheModelOnEdgeValues) {
   const auto times = [](Int k, std::optional<Int> v) { return v ? std::optional(k * *v) : v; };
-  for (const std::vector<TFrac>& grid : Grids()) {
-    for (const TFrac& x : grid) {
-      const Int a = x.Numerator(), b = x.Denominator(), m = b < 0 ? -b : b;
-      const std::string shown = x.ToString();
-      const int sign = Order(a, b, 0, 1).value_or(0);
-      const std::optional<Int> floor = Floor(a, b), ceil = times(-1, Floor(-a, b));
-      EXPECT_EQ(x.Sign(), sign) << shown;
-      EXPECT_EQ(x.Floor(), floor) << shown;
-      EXPECT_EQ(x.Ceil(), ceil) << shown;
-      EXPECT_EQ(x.Trunc(), sign < 0 ? ceil : floor) << shown;
-      // |a/b| + 1/2 rounded down, with the value's sign.
-      EXPECT_EQ(x.Round(), times(sign, Floor(2 * (a < 0 ? -a : a) + m, 2 * m))) << shown;
-      EXPECT_EQ(abs(x).ToString(), Text(sign < 0 ? Wrap(-a) : a, b)) << shown;
-      for (const Int e : {0, 1, -1, 2, -2, 3, -3, 30, -30, 31, -31, INT32_MAX, INT32_MIN}) {
-        const std::optional<TFrac> got = x.CheckedPow(static_cast<std::int32_t>(e));
-        const std::optional<Model> want = Power(a, b, e);
-        EXPECT_EQ(got ? got->ToString() : "none",
-                  want ? Text(want->numerator, want->denominator) : "none")
-            << shown << " ^ " << e;
-      }
+  for (const TFrac& x : Grid()) {
+    const Int a = x.Numerator(), b = x.Denominator(), m = b < 0 ? -b : b;
+    const std::string shown = x.ToString();
+    const int sign = Order(a, b, 0, 1).value_or(0);
+    const std::optional<Int> floor = Floor(a, b), ceil = times(-1, Floor(-a, b));
+    EXPECT_EQ(x.Sign(), sign) << shown;
+    EXPECT_EQ(x.Floor(), floor) << shown;
+    EXPECT_EQ(x.Ceil(), ceil) << shown;
+    EXPECT_EQ(x.Trunc(), sign < 0 ? ceil : floor) << shown;
+    // |a/b| + 1/2 rounded down, with the value's sign.
+    EXPECT_EQ(x.Round(), times(sign, Floor(2 * (a < 0 ? -a : a) + m, 2 * m))) << shown;
+    EXPECT_EQ(abs(x).ToString(), Text(sign < 0 ? Wrap(-a) : a, b)) << shown;
+    for (const Int e : {0, 1, -1, 2, -2, 3, -3, 30, -30, 31, -31, INT32_MAX, INT32_MIN}) {
+      const std::optional<TFrac> got = x.CheckedPow(static_cast<std::int32_t>(e));
+      const std::optional<Model> want = Power(a, b, e);
+      EXPECT_EQ(got ? got->ToString() : "none",
+                want ? Text(want->numerator, want->denominator) : "none")
+          << shown << " ^ " << e;
     }
   }
 }

@@ -156,7 +156,8 @@ std::string TFrac::ToDecimal(int digits) const {
     rest %= divisor;
   }
   // To nearest; a tie to the even last digit, as printf rounds.
-  const std::uint64_t last = places > 0 ? static_cast<std::uint64_t>(places_text.back() - '0') : whole;
+  const std::uint64_t last =
+      places > 0 ? static_cast<std::uint64_t>(places_text.back() - '0') : whole;
   if (2 * rest > divisor || (2 * rest == divisor && last % 2 == 1)) {
     auto digit = places_text.rbegin();
     for (; digit != places_text.rend() && *digit == '9'; ++digit) {

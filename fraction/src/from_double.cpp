@@ -142,8 +142,8 @@ Parts Nearest(std::uint64_t whole, int power, std::uint64_t rest, std::uint64_t 
     const Term term = tail.Next();
     // The largest t for which (h_before + t·h)/(k_before + t·k) obeys both
     // bounds; at least 1 for the first term, as whole < 2^31 - 1.
-    const std::uint64_t t = std::min((max_denominator - k_before) / k,
-                                     h == 0 ? kHuge : (kLargest - h_before) / h);
+    const std::uint64_t t =
+        std::min((max_denominator - k_before) / k, h == 0 ? kHuge : (kLargest - h_before) / h);
     if (term.quotient <= t) {
       h_before = std::exchange(h, term.quotient * h + h_before);
       k_before = std::exchange(k, term.quotient * k + k_before);
@@ -156,8 +156,9 @@ Parts Nearest(std::uint64_t whole, int power, std::uint64_t rest, std::uint64_t 
     const int side = CompareTail(term, t, k_before, k);
     // Of two equally near, the smaller denominator, then the smaller value.
     const bool take_semiconvergent =
-        side < 0 || (side == 0 && (semiconvergent.denominator < k ||
-                                   (semiconvergent.denominator == k && semiconvergent.numerator < h)));
+        side < 0 ||
+        (side == 0 && (semiconvergent.denominator < k ||
+                       (semiconvergent.denominator == k && semiconvergent.numerator < h)));
     return take_semiconvergent ? semiconvergent : Parts{h, k};
   }
 }
@@ -195,11 +196,12 @@ std::optional<TFrac> TFrac::Approximate(double x, std::int32_t max_denominator) 
   } else if (magnitude < static_cast<double>(kLargest)) {
     const Dyadic value = Decompose(magnitude);
     const std::uint64_t whole = value.shift < 64 ? value.mantissa >> value.shift : 0;
-    const std::uint64_t rest =
-        value.shift < 64 ? value.mantissa & ((std::uint64_t{1} << value.shift) - 1) : value.mantissa;
-    nearest = rest == 0 ? Parts{whole, 1}
-                        : Nearest(whole, value.shift, rest,
-                                  static_cast<std::uint64_t>(max_denominator));
+    const std::uint64_t rest = value.shift < 64
+                                   ? value.mantissa & ((std::uint64_t{1} << value.shift) - 1)
+                                   : value.mantissa;
+    nearest = rest == 0
+                  ? Parts{whole, 1}
+                  : Nearest(whole, value.shift, rest, static_cast<std::uint64_t>(max_denominator));
   }
   const auto numerator = static_cast<std::int32_t>(nearest.numerator);
   return TFrac(InLowestTerms{}, x < 0 ? -numerator : numerator,
