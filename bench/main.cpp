@@ -298,8 +298,7 @@ void CompareOperations(const ClassInputs& in) {
       [](const R& p) { return p.first < p.second; });
   Compare(
       "ValueEqual/" + c, in.ours.xy_equal_half, [](const P& p) { return p.first == p.second; },
-      "boost", in.theirs.xy_equal_half,
-      [](const R& p) { return p.first == p.second; });
+      "boost", in.theirs.xy_equal_half, [](const R& p) { return p.first == p.second; });
   // Text in and out as a boost user has it: the stream operators.
   Compare(
       "FromText/" + c, in.texts,

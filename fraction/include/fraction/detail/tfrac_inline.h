@@ -75,8 +75,8 @@ constexpr Wide Reciprocal(const TFrac& x) {
 // unwrapped and without the message: then it stores the result reduced,
 // and any way of reducing it gives the same.
 constexpr bool FitsUnwrapped(const Wide& result) {
-  return result.numerator > INT32_MIN && result.numerator <= INT32_MAX &&
-         result.denominator >= 1 && result.denominator <= INT32_MAX;
+  return result.numerator > INT32_MIN && result.numerator <= INT32_MAX && result.denominator >= 1 &&
+         result.denominator <= INT32_MAX;
 }
 
 // What the methods and operators yield: the parts wrapped to 32 bits, given
