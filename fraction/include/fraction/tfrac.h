@@ -35,6 +35,11 @@ namespace fraction {
 // The order is exact. A denominator's sign counts (1/-2 is -1/2); x/0 is
 // +infinity for x > 0 and -infinity for x < 0; 0/0 is unordered and equal
 // to nothing, itself included.
+//
+// What is declared constexpr below works in constant expressions, from
+// C++17 on, and is defined inline (fraction/detail/tfrac_inline.h) so that
+// callers' compilers can inline and fold it; there, invalid data does not
+// compile. The rest is compiled into the library.
 class TFrac {
  public:
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
