@@ -104,12 +104,18 @@ template <class Number>
 struct Numbers {
   std::vector<Number> x;
   std::vector<std::pair<Number, Number>> xy;
-  Numbers(const std::vector<IntPair>& ints, const std::vector<std::pair<IntPair, IntPair>>& pairs) {
+  // The same pairs, half of them, at random, with the left operand twice:
+  // for equality, whose outcome would otherwise always be false.
+  std::vector<std::pair<Number, Number>> xy_equal_half;
+  Numbers(const std::vector<IntPair>& ints, const std::vector<std::pair<IntPair, IntPair>>& pairs,
+          const std::vector<bool>& twice) {
     for (const IntPair p : ints) {
       x.emplace_back(p.a, p.b);
     }
-    for (const auto& [p, q] : pairs) {
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      const auto& [p, q] = pairs[i];
       xy.emplace_back(Number(p.a, p.b), Number(q.a, q.b));
+      xy_equal_half.emplace_back(xy.back().first, twice[i] ? xy.back().first : xy.back().second);
     }
   }
 };
@@ -131,7 +137,11 @@ ClassInputs MakeInputs(const OperandClass& c) {
   for (const IntPair p : ints) {
     texts.push_back(std::to_string(p.a) + '/' + std::to_string(p.b));
   }
-  return {c.name, ints, texts, {ints, pairs}, {ints, pairs}};
+  std::vector<bool> twice;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    twice.push_back((engine() & 1) != 0);
+  }
+  return {c.name, ints, texts, {ints, pairs, twice}, {ints, pairs, twice}};
 }
 
 // What the checks before timing take as the same result. TFrac's text
@@ -140,7 +150,10 @@ ClassInputs MakeInputs(const OperandClass& c) {
 struct SameValues {
   bool reduce = false;
   bool operator()(const std::unique_ptr<TFrac>& x, const Rational& r) const {
-    const TFrac y = reduce ? TFrac(x->Numerator(), x->Denominator()) : *x;
+    return (*this)(*x, r);
+  }
+  bool operator()(const TFrac& x, const Rational& r) const {
+    const TFrac y = reduce ? TFrac(x.Numerator(), x.Denominator()) : x;
     return y.Numerator() == r.numerator() && y.Denominator() == r.denominator();
   }
   template <class T>
@@ -173,6 +186,10 @@ struct Row {
   std::string name;
   const char* baseline;
 };
+
+// The value operators inline into the caller and allocate nothing: their
+// target is 0.75 of boost's time. The rest, parity.
+int TargetPercent(const std::string& name) { return name.rfind("Value", 0) == 0 ? 75 : 100; }
 std::vector<Row> rows;
 bool all_same = true;
 
@@ -263,6 +280,25 @@ void CompareOperations(const ClassInputs& in) {
   Compare(
       "Greater/" + c, xy, [](const P& p) { return p.first.Greater(&p.second); }, "boost", bxy,
       [](const R& p) { return p.first > p.second; });
+  // The same arithmetic and comparisons on values, no heap on either side.
+  Compare(
+      "ValueAdd/" + c, xy, [](const P& p) { return p.first + p.second; }, "boost", bxy,
+      [](const R& p) { return p.first + p.second; });
+  Compare(
+      "ValueSubtract/" + c, xy, [](const P& p) { return p.first - p.second; }, "boost", bxy,
+      [](const R& p) { return p.first - p.second; });
+  Compare(
+      "ValueMultiply/" + c, xy, [](const P& p) { return p.first * p.second; }, "boost", bxy,
+      [](const R& p) { return p.first * p.second; });
+  Compare(
+      "ValueDivide/" + c, xy, [](const P& p) { return p.first / p.second; }, "boost", bxy,
+      [](const R& p) { return p.first / p.second; });
+  Compare(
+      "ValueLess/" + c, xy, [](const P& p) { return p.first < p.second; }, "boost", bxy,
+      [](const R& p) { return p.first < p.second; });
+  Compare(
+      "ValueEqual/" + c, in.ours.xy_equal_half, [](const P& p) { return p.first == p.second; },
+      "boost", in.theirs.xy_equal_half, [](const R& p) { return p.first == p.second; });
   // Text in and out as a boost user has it: the stream operators.
   Compare(
       "FromText/" + c, in.texts,
@@ -310,14 +346,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
         continue;
       }
       const double ratio = ours->second / theirs->second;
+      const int target = TargetPercent(row.name);
       char line[160];
-      std::snprintf(line, sizeof line, "| %s | %.1f | %s | %.1f | %.2f | %s |\n", row.name.c_str(),
-                    ours->second, row.baseline, theirs->second, ratio,
-                    std::round(ratio * 100) <= 100 ? "ok" : "MISSED");  // as printed
+      std::snprintf(line, sizeof line, "| %s | %.1f | %s | %.1f | %.2f | <= %.2f %s |\n",
+                    row.name.c_str(), ours->second, row.baseline, theirs->second, ratio,
+                    target / 100.0,
+                    std::round(ratio * 100) <= target ? "ok" : "MISSED");  // as printed
       table += line;
     }
     if (!table.empty()) {
-      GetOutputStream() << "\n| Case | TFrac ns | Baseline | Baseline ns | Ratio | Target <= 1 |\n"
+      GetOutputStream() << "\n| Case | TFrac ns | Baseline | Baseline ns | Ratio | Target |\n"
                         << "|---|---:|---|---:|---:|---|\n"
                         << table;
     }

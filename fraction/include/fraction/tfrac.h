@@ -35,14 +35,20 @@ namespace fraction {
 // The order is exact. A denominator's sign counts (1/-2 is -1/2); x/0 is
 // +infinity for x > 0 and -infinity for x < 0; 0/0 is unordered and equal
 // to nothing, itself included.
+//
+// What is declared constexpr below works in constant expressions, from
+// C++17 on, and is defined inline (fraction/detail/tfrac_inline.h) so that
+// callers' compilers can inline and fold it; there, invalid data does not
+// compile. The rest is compiled into the library.
 class TFrac {
  public:
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
   // Invalid data (b < 1 with a != 0, or a == INT32_MIN) writes the message
-  // once and keeps a and b exactly as given; so does 0 over 0, silently.
+  // once and keeps a and b exactly as given; so does 0 over 0, silently. In
+  // a constant expression, invalid data does not compile.
   // Implicit, so that integers mix with fractions: x + 1, 2 * x and x == 0
   // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
-  FRACTION_EXPORT TFrac(std::int32_t a = 0, std::int32_t b = 1);
+  constexpr TFrac(std::int32_t a = 0, std::int32_t b = 1);
 
   // A floating-point value converts to nothing, in either place, alone or
   // beside an integer: TFrac(0.5), TFrac(1, 0.5f), x + 0.5 and x == 0.5 do
@@ -57,22 +63,22 @@ class TFrac {
   // as 1, a part out of the 32-bit range saturates, and a null text is "".
   FRACTION_EXPORT explicit TFrac(const char* text);
 
-  TFrac(const TFrac& source) = default;
-  TFrac& operator=(const TFrac& source) = default;
-  TFrac(TFrac&& source) noexcept = default;
-  TFrac& operator=(TFrac&& source) noexcept = default;
+  constexpr TFrac(const TFrac& source) = default;
+  constexpr TFrac& operator=(const TFrac& source) = default;
+  constexpr TFrac(TFrac&& source) noexcept = default;
+  constexpr TFrac& operator=(TFrac&& source) noexcept = default;
   ~TFrac() = default;
 
   // Greatest common divisor of |a| and b, by these rules: b when a is 0;
   // otherwise, when |a| or b is below 1 (|INT32_MIN| counts as negative),
   // writes the invalid-data message and yields 0.
-  FRACTION_EXPORT static std::int32_t Gcd(std::int32_t a, std::int32_t b);
+  static constexpr std::int32_t Gcd(std::int32_t a, std::int32_t b);
 
   // Decimal numerator, '/', decimal denominator, as stored: "-3/2", "0/1".
   [[nodiscard]] FRACTION_EXPORT std::string ToString() const;
 
-  // Each of these builds its result through the two-integer constructor.
-  // A null right operand yields no fraction (an empty pointer).
+  // Each of these builds its result through the two-integer constructor and
+  // hands it over on the heap. A null right operand yields no fraction.
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Add(const TFrac* other) const;
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Subtract(const TFrac* other) const;
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Multiply(const TFrac* other) const;
@@ -82,50 +88,57 @@ class TFrac {
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Reverse() const;
 
   // Negates this fraction in place and returns it (not a new object).
-  FRACTION_EXPORT TFrac* Minus();
+  constexpr TFrac* Minus();
 
   // True when both stored fields match; false for a null operand.
-  [[nodiscard]] FRACTION_EXPORT bool Equal(const TFrac* other) const;
+  [[nodiscard]] constexpr bool Equal(const TFrac* other) const;
 
   // This value > other's, in the exact order; false for a null operand.
-  [[nodiscard]] FRACTION_EXPORT bool Greater(const TFrac* other) const;
+  [[nodiscard]] constexpr bool Greater(const TFrac* other) const;
 
-  [[nodiscard]] std::int32_t Numerator() const { return numerator; }
-  [[nodiscard]] std::int32_t Denominator() const { return denominator; }
+  [[nodiscard]] constexpr std::int32_t Numerator() const { return numerator; }
+  [[nodiscard]] constexpr std::int32_t Denominator() const { return denominator; }
 
   // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
-  [[nodiscard]] FRACTION_EXPORT double ToDouble() const;
+  [[nodiscard]] constexpr double ToDouble() const;
 
   // Rounding and sign, exact, on the value of the stored fields whatever
   // they are: "7/-2" is -3.5. A rounded value is none for a zero
   // denominator (x/0, 0/0), and takes 64 bits: -2147483648/-1 is 2^31.
-  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Floor()
-      const;  // greatest integer <= the value
-  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Ceil()
-      const;  // least integer >= the value
-  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Trunc() const;  // toward zero
-  [[nodiscard]] FRACTION_EXPORT std::optional<std::int64_t> Round()
-      const;  // nearest; halves away from zero
+  [[nodiscard]] constexpr std::optional<std::int64_t> Floor() const {  // greatest integer <= it
+    return Rounded(Rounding::kFloor);
+  }
+  [[nodiscard]] constexpr std::optional<std::int64_t> Ceil() const {  // least integer >= it
+    return Rounded(Rounding::kCeil);
+  }
+  [[nodiscard]] constexpr std::optional<std::int64_t> Trunc() const {  // toward zero
+    return Rounded(Rounding::kTrunc);
+  }
+  [[nodiscard]] constexpr std::optional<std::int64_t> Round() const {  // halves away from zero
+    return Rounded(Rounding::kRound);
+  }
   // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
-  [[nodiscard]] FRACTION_EXPORT int Sign() const;
+  [[nodiscard]] constexpr int Sign() const;
   // -x when the value is below zero, else x: the fields are not reduced,
   // and it wraps as unary minus does (abs of -2147483648/1 is itself).
   // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
   // which is why it has the standard's name and case.
-  FRACTION_EXPORT friend TFrac abs(const TFrac& x);  // NOLINT(readability-identifier-naming)
+  friend constexpr TFrac abs(const TFrac& x) {  // NOLINT(readability-identifier-naming)
+    return x.Sign() < 0 ? -x : x;
+  }
 
   // The exact result in lowest terms with a positive denominator, or none
   // when it does not fit (a part outside 32 bits, or the numerator
   // INT32_MIN), when an operand's denominator is below 1, or on division by
   // a zero fraction. Never wraps around and never writes the message.
-  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedAdd(const TFrac& other) const;
-  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
-  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
-  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedAdd(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedDivide(const TFrac& other) const;
   // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
   // negative exponent takes the reciprocal's power, and zero to a negative
   // power is none.
-  [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
 
   // Conversions. A fraction "fits" when its numerator lies within
   // ±(2^31 − 1) and its denominator within 1 to 2^31 − 1, in lowest terms.
@@ -158,20 +171,22 @@ class TFrac {
 
   // The value operators give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.
-  FRACTION_EXPORT friend TFrac operator+(const TFrac& x, const TFrac& y);
-  FRACTION_EXPORT friend TFrac operator-(const TFrac& x, const TFrac& y);
-  FRACTION_EXPORT friend TFrac operator*(const TFrac& x, const TFrac& y);
-  FRACTION_EXPORT friend TFrac operator/(const TFrac& x, const TFrac& y);
-  FRACTION_EXPORT friend TFrac operator-(const TFrac& x);
-  TFrac& operator+=(const TFrac& other) { return *this = *this + other; }
-  TFrac& operator-=(const TFrac& other) { return *this = *this - other; }
-  TFrac& operator*=(const TFrac& other) { return *this = *this * other; }
-  TFrac& operator/=(const TFrac& other) { return *this = *this / other; }
+  friend constexpr TFrac operator+(const TFrac& x, const TFrac& y) { return SumOf(x, y); }
+  friend constexpr TFrac operator-(const TFrac& x, const TFrac& y) { return DifferenceOf(x, y); }
+  friend constexpr TFrac operator*(const TFrac& x, const TFrac& y) { return ProductOf(x, y); }
+  friend constexpr TFrac operator/(const TFrac& x, const TFrac& y) { return QuotientOf(x, y); }
+  friend constexpr TFrac operator-(const TFrac& x) { return NegativeOf(x); }
+  constexpr TFrac& operator+=(const TFrac& other) { return *this = *this + other; }
+  constexpr TFrac& operator-=(const TFrac& other) { return *this = *this - other; }
+  constexpr TFrac& operator*=(const TFrac& other) { return *this = *this * other; }
+  constexpr TFrac& operator/=(const TFrac& other) { return *this = *this / other; }
 
   // Comparison by value, in the exact order above.
-  friend bool operator==(const TFrac& x, const TFrac& y) { return Compare(x, y) == Order::kEqual; }
+  friend constexpr bool operator==(const TFrac& x, const TFrac& y) {
+    return Compare(x, y) == Order::kEqual;
+  }
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
-  friend std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
+  friend constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
     switch (Compare(x, y)) {
       case Order::kLess:
         return std::partial_ordering::less;
@@ -185,14 +200,18 @@ class TFrac {
     return std::partial_ordering::unordered;
   }
 #else
-  friend bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
-  friend bool operator<(const TFrac& x, const TFrac& y) { return Compare(x, y) == Order::kLess; }
-  friend bool operator>(const TFrac& x, const TFrac& y) { return Compare(x, y) == Order::kGreater; }
-  friend bool operator<=(const TFrac& x, const TFrac& y) {
+  friend constexpr bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
+  friend constexpr bool operator<(const TFrac& x, const TFrac& y) {
+    return Compare(x, y) == Order::kLess;
+  }
+  friend constexpr bool operator>(const TFrac& x, const TFrac& y) {
+    return Compare(x, y) == Order::kGreater;
+  }
+  friend constexpr bool operator<=(const TFrac& x, const TFrac& y) {
     const Order order = Compare(x, y);
     return order == Order::kLess || order == Order::kEqual;
   }
-  friend bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
+  friend constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
 #endif
 
   // Fractions are small and made on the heap one at a time, as the methods
@@ -211,16 +230,30 @@ class TFrac {
 
  private:
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
-  FRACTION_EXPORT static Order Compare(const TFrac& x, const TFrac& y);
+  static constexpr Order Compare(const TFrac& x, const TFrac& y);
+
+  enum class Rounding : signed char { kFloor, kCeil, kTrunc, kRound };
+  [[nodiscard]] constexpr std::optional<std::int64_t> Rounded(Rounding rounding) const;
 
   // For results known to be in lowest terms with a positive denominator.
   struct InLowestTerms {};
-  TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
+  constexpr TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
       : numerator(n), denominator(d), lowest_terms(true) {}
+
+  // What the value operators compute.
+  static constexpr TFrac SumOf(const TFrac& x, const TFrac& y);
+  static constexpr TFrac DifferenceOf(const TFrac& x, const TFrac& y);
+  static constexpr TFrac ProductOf(const TFrac& x, const TFrac& y);
+  static constexpr TFrac QuotientOf(const TFrac& x, const TFrac& y);
+  static constexpr TFrac NegativeOf(const TFrac& x);
 
   // x + y or x − y from its exact unreduced parts: n = a·d ± b·c over
   // m = b·d, for x = a/b and y = c/d.
-  static TFrac FromSum(const TFrac& x, const TFrac& y, std::int64_t n, std::int64_t m);
+  static constexpr TFrac FromSum(const TFrac& x, const TFrac& y, std::int64_t n, std::int64_t m);
+
+  // What the checked operations yield for exact parts n/m with m > 0: the
+  // result reduced, if it then fits.
+  static constexpr std::optional<TFrac> Exact(std::int64_t n, std::int64_t m);
 
   // Carries the sign of the fraction.
   std::int32_t numerator;
@@ -253,5 +286,7 @@ struct hash<fraction::TFrac> {
 };
 
 }  // namespace std
+
+#include "fraction/detail/tfrac_inline.h"  // IWYU pragma: export
 
 #endif  // FRACTION_TFRAC_H

@@ -1,4 +1,10 @@
+// Fractions on the heap: the per-thread cache of freed blocks behind
+// TFrac's operator new and delete, and the methods that hand their results
+// over on the heap. One translation unit, so that the allocation inlines
+// into the methods.
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <new>
 
 #include "fraction/tfrac.h"
@@ -151,6 +157,60 @@ void TFrac::operator delete(void* pointer, std::size_t /*size*/) noexcept {
 // constructors never do.
 void TFrac::operator delete(void* pointer, const std::nothrow_t& /*tag*/) noexcept {
   ::operator delete(pointer);
+}
+
+namespace {
+
+// The methods hand their result over on the heap; a null operand yields none.
+template <class Operation>
+std::unique_ptr<TFrac> OnHeap(const TFrac& x, const TFrac* y, Operation operation) {
+  if (y == nullptr) {
+    return nullptr;
+  }
+  return std::make_unique<TFrac>(operation(x, *y));
+}
+
+}  // namespace
+
+std::unique_ptr<TFrac> TFrac::Add(const TFrac* other) const {
+  return OnHeap(*this, other, std::plus<>());
+}
+
+std::unique_ptr<TFrac> TFrac::Subtract(const TFrac* other) const {
+  return OnHeap(*this, other, std::minus<>());
+}
+
+std::unique_ptr<TFrac> TFrac::Multiply(const TFrac* other) const {
+  return OnHeap(*this, other, std::multiplies<>());
+}
+
+std::unique_ptr<TFrac> TFrac::Divide(const TFrac* other) const {
+  return OnHeap(*this, other, std::divides<>());
+}
+
+// The square of a fraction in lowest terms is in lowest terms.
+std::unique_ptr<TFrac> TFrac::Square() const {
+  const detail::Wide square = detail::Product(*this, *this);
+  if (lowest_terms && detail::FitsUnwrapped(square)) {
+    return std::make_unique<TFrac>(TFrac(InLowestTerms{}, detail::Narrow(square.numerator),
+                                         detail::Narrow(square.denominator)));
+  }
+  return std::make_unique<TFrac>(detail::Wrapped(square));
+}
+
+// The reciprocal of zero yields zero. That of a nonzero fraction in lowest
+// terms is in lowest terms; the numerator is not INT32_MIN, so its
+// magnitude fits.
+std::unique_ptr<TFrac> TFrac::Reverse() const {
+  if (numerator == 0) {
+    return std::make_unique<TFrac>(0, 1);
+  }
+  const detail::Wide reciprocal = detail::Reciprocal(*this);
+  if (lowest_terms) {
+    return std::make_unique<TFrac>(TFrac(InLowestTerms{}, detail::Narrow(reciprocal.numerator),
+                                         detail::Narrow(reciprocal.denominator)));
+  }
+  return std::make_unique<TFrac>(detail::Wrapped(reciprocal));
 }
 
 }  // namespace fraction

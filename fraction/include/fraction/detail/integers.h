@@ -1,0 +1,83 @@
+#ifndef FRACTION_DETAIL_INTEGERS_H
+#define FRACTION_DETAIL_INTEGERS_H
+
+#include <cstdint>
+
+// Integer helpers of the inline core: not part of the library's interface.
+namespace fraction::detail {
+
+// Two's complement arithmetic in 32 bits. Signed overflow is undefined in
+// C++, so the work is done in unsigned arithmetic, where it wraps by
+// definition, and mapped back without an out-of-range conversion.
+
+constexpr std::int32_t FromBits(std::uint32_t bits) {
+  return bits <= 0x7FFFFFFFu ? static_cast<std::int32_t>(bits)
+                             : static_cast<std::int32_t>(bits - 0x80000000u) + INT32_MIN;
+}
+
+constexpr std::uint32_t Bits(std::int32_t value) { return static_cast<std::uint32_t>(value); }
+
+constexpr std::int32_t WrappingNegate(std::int32_t x) { return FromBits(0u - Bits(x)); }
+
+// The low 32 bits of a wider value: what the same sums and products give
+// when every step wraps around in 32 bits.
+constexpr std::int32_t Narrow(std::int64_t x) {
+  return FromBits(static_cast<std::uint32_t>(static_cast<std::uint64_t>(x)));
+}
+
+// x + y modulo 2^64: exact wherever the sum fits in 64 bits; its low 32 bits
+// are right in every case.
+constexpr std::int64_t WrappingAdd(std::int64_t x, std::int64_t y) {
+  const std::uint64_t bits = static_cast<std::uint64_t>(x) + static_cast<std::uint64_t>(y);
+  return bits <= 0x7FFFFFFFFFFFFFFFu
+             ? static_cast<std::int64_t>(bits)
+             : static_cast<std::int64_t>(bits - 0x8000000000000000u) + INT64_MIN;
+}
+
+constexpr std::int64_t Times(std::int32_t x, std::int32_t y) { return std::int64_t{x} * y; }
+
+// -1, 0 or 1.
+constexpr int Signum(std::int64_t x) { return static_cast<int>(x > 0) - static_cast<int>(x < 0); }
+
+// The sign of a nonzero x as ±1, without a branch: signs of varied values
+// are a predictor's guess.
+constexpr std::int64_t SignOf(std::int32_t x) { return 1 - 2 * static_cast<std::int64_t>(x < 0); }
+
+// The number of trailing zero bits of x, for x != 0.
+constexpr int TrailingZeros(std::uint32_t x) {
+#if defined(__GNUC__) || defined(__clang__)
+  return __builtin_ctz(x);
+#else
+  int count = 0;
+  for (; (x & 1u) == 0; x >>= 1) ++count;
+  return count;
+#endif
+}
+
+// The greatest common divisor of m in [0, 2^31 - 1] and n in [1, 2^31 - 1].
+//
+// Stein's binary algorithm with no data-dependent branch but the loop's
+// own: std::gcd (libstdc++ 12) branches on which operand is larger at
+// every step, which a predictor cannot guess on varied inputs. Each step
+// keeps the smaller operand and replaces the larger by their difference,
+// made odd again, so both stay odd and positive until the difference is 0.
+constexpr std::int32_t BinaryGcd(std::int32_t m, std::int32_t n) {
+  if (m == 0) {
+    return n;
+  }
+  const int shift = TrailingZeros(static_cast<std::uint32_t>(m | n));
+  std::int32_t u = n >> TrailingZeros(static_cast<std::uint32_t>(n));
+  std::int32_t v = m >> TrailingZeros(static_cast<std::uint32_t>(m));
+  // u, v odd in [1, 2^31 - 1], so their difference fits, and so does its
+  // magnitude, which is even: made odd again, it replaces the larger one.
+  for (std::int32_t difference = u - v; difference != 0; difference = u - v) {
+    const int zeros = TrailingZeros(static_cast<std::uint32_t>(difference));
+    u = u < v ? u : v;
+    v = (difference < 0 ? -difference : difference) >> zeros;
+  }
+  return u << shift;
+}
+
+}  // namespace fraction::detail
+
+#endif  // FRACTION_DETAIL_INTEGERS_H

@@ -1,0 +1,316 @@
+#ifndef FRACTION_DETAIL_TFRAC_INLINE_H
+#define FRACTION_DETAIL_TFRAC_INLINE_H
+
+// The inline, constexpr part of TFrac, which fraction/tfrac.h includes after
+// the class: what a caller's compiler should see to inline or fold.
+
+#include <cstdint>
+#include <limits>
+#include <numeric>
+#include <optional>
+
+#include "fraction/detail/integers.h"
+
+namespace fraction {
+namespace detail {
+
+// Writes the invalid-data message, from the compiled library. Never
+// constexpr: in a constant expression, reaching it is a compile error.
+FRACTION_EXPORT void ReportInvalidData();
+
+// A fraction's value with the denominator's sign moved to the numerator,
+// in 64 bits, where negating INT32_MIN fits.
+struct Value {
+  std::int64_t numerator;
+  std::int64_t denominator;  // >= 0
+};
+
+constexpr Value ValueOf(const TFrac& x) {
+  const std::int64_t n = x.Numerator(), d = x.Denominator();
+  return d < 0 ? Value{-n, -d} : Value{n, d};
+}
+
+// A result before it is reduced, its parts in 64 bits, where products of
+// 32-bit parts are exact. The operators take its parts' low 32 bits, which
+// is exactly what they would be with every step wrapping around in 32 bits;
+// the checked operations reduce it as it is.
+struct Wide {
+  std::int64_t numerator;
+  std::int64_t denominator;
+};
+
+// In what follows the left operand is a/b and the right one c/d.
+
+// (a·d + b·c) / (b·d); the sum is exact unless all four parts are INT32_MIN.
+constexpr Wide Sum(const TFrac& x, const TFrac& y) {
+  return {WrappingAdd(Times(x.Numerator(), y.Denominator()), Times(x.Denominator(), y.Numerator())),
+          Times(x.Denominator(), y.Denominator())};
+}
+
+// (a·d − b·c) / (b·d); each product is within ±2^62, so this is exact.
+constexpr Wide Difference(const TFrac& x, const TFrac& y) {
+  return {Times(x.Numerator(), y.Denominator()) - Times(x.Denominator(), y.Numerator()),
+          Times(x.Denominator(), y.Denominator())};
+}
+
+constexpr Wide Product(const TFrac& x, const TFrac& y) {
+  return {Times(x.Numerator(), y.Numerator()), Times(x.Denominator(), y.Denominator())};
+}
+
+// (a·d) / (b·c) for c != 0. The divisor's sign moves to the numerator, so
+// that positive denominators give a positive denominator.
+constexpr Wide Quotient(const TFrac& x, const TFrac& y) {
+  const std::int64_t sign = SignOf(y.Numerator());
+  return {Times(x.Numerator(), y.Denominator()) * sign,
+          Times(x.Denominator(), y.Numerator()) * sign};
+}
+
+// b / a for a != 0, with a's sign moved to the numerator as above.
+constexpr Wide Reciprocal(const TFrac& x) {
+  const std::int64_t sign = SignOf(x.Numerator());
+  return {x.Denominator() * sign, x.Numerator() * sign};
+}
+
+// Whether a result's exact parts are what the two-integer constructor takes
+// unwrapped and without the message: then it stores the result reduced,
+// and any way of reducing it gives the same.
+constexpr bool FitsUnwrapped(const Wide& result) {
+  return result.numerator > INT32_MIN && result.numerator <= INT32_MAX && result.denominator >= 1 &&
+         result.denominator <= INT32_MAX;
+}
+
+// What the methods and operators yield: the parts wrapped to 32 bits, given
+// to the two-integer constructor.
+constexpr TFrac Wrapped(const Wide& result) {
+  return TFrac(Narrow(result.numerator), Narrow(result.denominator));
+}
+
+constexpr bool PositiveDenominators(const TFrac& x, const TFrac& y) {
+  return x.Denominator() >= 1 && y.Denominator() >= 1;
+}
+
+// m^k for m in [0, 2^31], or none when it exceeds INT32_MAX. Any m >= 2
+// reaches 2^31 by k = 31, so the loop takes at most 30 steps, and each
+// product (below 2^31 · 2^31) fits in 64 bits.
+constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
+  if (m <= 1) return k == 0 ? 1 : m;
+  if (k >= 31) return std::nullopt;
+  std::int64_t power = 1;
+  for (; k > 0; --k) {
+    power *= m;
+    if (power > INT32_MAX) return std::nullopt;
+  }
+  return power;
+}
+
+}  // namespace detail
+
+constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominator(b) {
+  const std::int32_t g = Gcd(a, b);
+  // g == 0 marks invalid data (or 0/0): the fraction keeps a and b as given.
+  // Otherwise g divides both, and a / g cannot overflow: g > 0 unless a == 0.
+  if (g != 0) {
+    numerator = a / g;
+    denominator = b / g;
+    lowest_terms = true;
+  }
+}
+
+constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
+  if (a == 0) {
+    return b;
+  }
+  // |INT32_MIN| does not fit and stays negative, so it is rejected below.
+  const std::int32_t m = a < 0 ? detail::WrappingNegate(a) : a;
+  if (m < 1 || b < 1) {
+    detail::ReportInvalidData();
+    return 0;
+  }
+  // The binary gcd takes at most 62 steps, where trying divisors
+  // downwards from min(m, b) takes billions for 2147483647 and 2147483646.
+  return detail::BinaryGcd(m, b);
+}
+
+// Where n/m fits unwrapped the constructor stores it in lowest terms; for
+// operands in lowest terms Knuth's way finds the same with smaller numbers.
+// With g = gcd(b, d), b = g·b', d = g·d' and n = g·t, the divisor gcd(n, m)
+// is g·gcd(t, g), since t = a·d' ± c·b' has no factor in common with b'
+// (a and d' have none with it) nor with d'. It divides m, so it fits.
+constexpr TFrac TFrac::FromSum(const TFrac& x, const TFrac& y, std::int64_t n, std::int64_t m) {
+  const detail::Wide exact{n, m};
+  if (!x.lowest_terms || !y.lowest_terms || !detail::FitsUnwrapped(exact)) {
+    return detail::Wrapped(exact);
+  }
+  const std::int32_t n32 = detail::Narrow(n), m32 = detail::Narrow(m);
+  const std::int32_t g = detail::BinaryGcd(x.denominator, y.denominator);
+  if (g == 1) {
+    return TFrac(InLowestTerms{}, n32, m32);
+  }
+  const std::int32_t t = n32 / g;
+  // gcd(t, g) = gcd(|t| mod g, g), on numbers below g.
+  const std::int32_t divisor = g * detail::BinaryGcd((t < 0 ? -t : t) % g, g);
+  return TFrac(InLowestTerms{}, n32 / divisor, m32 / divisor);
+}
+
+constexpr TFrac TFrac::SumOf(const TFrac& x, const TFrac& y) {
+  const detail::Wide sum = detail::Sum(x, y);
+  return FromSum(x, y, sum.numerator, sum.denominator);
+}
+
+constexpr TFrac TFrac::DifferenceOf(const TFrac& x, const TFrac& y) {
+  const detail::Wide difference = detail::Difference(x, y);
+  return FromSum(x, y, difference.numerator, difference.denominator);
+}
+
+constexpr TFrac TFrac::ProductOf(const TFrac& x, const TFrac& y) {
+  return detail::Wrapped(detail::Product(x, y));
+}
+
+// Division by a zero fraction yields zero.
+constexpr TFrac TFrac::QuotientOf(const TFrac& x, const TFrac& y) {
+  return y.numerator == 0 ? TFrac(0, 1) : detail::Wrapped(detail::Quotient(x, y));
+}
+
+constexpr TFrac* TFrac::Minus() {
+  numerator = detail::WrappingNegate(numerator);
+  return this;
+}
+
+constexpr TFrac TFrac::NegativeOf(const TFrac& x) {
+  TFrac negated = x;
+  negated.Minus();
+  return negated;
+}
+
+// With non-negative denominators, a/b < c/d exactly when a·d < c·b; each
+// product is at most 2^62 in magnitude, so 64 bits compare exactly. That
+// also ranks x/0 against a finite value as the infinity of x's sign; two
+// infinities are compared by sign alone.
+constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
+  const detail::Value p = detail::ValueOf(x), q = detail::ValueOf(y);
+  if ((p.numerator == 0 && p.denominator == 0) || (q.numerator == 0 && q.denominator == 0)) {
+    return Order::kUnordered;
+  }
+  const bool infinities = p.denominator == 0 && q.denominator == 0;
+  const std::int64_t left = infinities ? detail::Signum(p.numerator) : p.numerator * q.denominator;
+  const std::int64_t right = infinities ? detail::Signum(q.numerator) : q.numerator * p.denominator;
+  // kLess, kEqual and kGreater are 0, 1 and 2: counted, not branched to,
+  // since a branch on the order of varied values is a guess.
+  return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));
+}
+
+constexpr bool TFrac::Equal(const TFrac* other) const {
+  return other != nullptr && numerator == other->numerator && denominator == other->denominator;
+}
+
+constexpr bool TFrac::Greater(const TFrac* other) const {
+  return other != nullptr && Compare(*this, *other) == Order::kGreater;
+}
+
+// Both parts are exact in double, and IEEE division rounds correctly. A
+// zero denominator is not divided by, which would raise the floating-point
+// division-by-zero flag.
+constexpr double TFrac::ToDouble() const {
+  if (denominator != 0) {
+    return static_cast<double>(numerator) / static_cast<double>(denominator);
+  }
+  if (numerator == 0) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  return numerator > 0 ? kInfinity : -kInfinity;
+}
+
+// The value's quotient truncated toward zero, then moved by at most one by
+// the remainder r, which has the value's sign, |r| < d <= 2^31, so 2·r fits.
+constexpr std::optional<std::int64_t> TFrac::Rounded(Rounding rounding) const {
+  const detail::Value v = detail::ValueOf(*this);
+  if (v.denominator == 0) {
+    return std::nullopt;
+  }
+  const std::int64_t quotient = v.numerator / v.denominator, r = v.numerator % v.denominator;
+  switch (rounding) {
+    case Rounding::kFloor:
+      return quotient - static_cast<std::int64_t>(r < 0);
+    case Rounding::kCeil:
+      return quotient + static_cast<std::int64_t>(r > 0);
+    case Rounding::kTrunc:
+      break;
+    case Rounding::kRound:
+      // Away from zero where the remainder is at least half the divisor.
+      return quotient + static_cast<std::int64_t>(2 * r >= v.denominator) -
+             static_cast<std::int64_t>(2 * r <= -v.denominator);
+  }
+  return quotient;
+}
+
+// The numerator's sign, turned by a negative denominator; a zero one turns
+// nothing, so that x/0 has x's sign and 0/0 none.
+constexpr int TFrac::Sign() const {
+  return detail::Signum(numerator) * (1 - 2 * static_cast<int>(denominator < 0));
+}
+
+// The result reduced in 64 bits, for a positive denominator, if it fits.
+constexpr std::optional<TFrac> TFrac::Exact(std::int64_t n, std::int64_t m) {
+  const std::int64_t g = std::gcd(n, m);
+  n /= g;
+  m /= g;
+  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) {
+    return std::nullopt;
+  }
+  return TFrac(InLowestTerms{}, static_cast<std::int32_t>(n), static_cast<std::int32_t>(m));
+}
+
+constexpr std::optional<TFrac> TFrac::CheckedAdd(const TFrac& other) const {
+  if (!detail::PositiveDenominators(*this, other)) return std::nullopt;
+  const detail::Wide sum = detail::Sum(*this, other);
+  return Exact(sum.numerator, sum.denominator);
+}
+
+constexpr std::optional<TFrac> TFrac::CheckedSubtract(const TFrac& other) const {
+  if (!detail::PositiveDenominators(*this, other)) return std::nullopt;
+  const detail::Wide difference = detail::Difference(*this, other);
+  return Exact(difference.numerator, difference.denominator);
+}
+
+constexpr std::optional<TFrac> TFrac::CheckedMultiply(const TFrac& other) const {
+  if (!detail::PositiveDenominators(*this, other)) return std::nullopt;
+  const detail::Wide product = detail::Product(*this, other);
+  return Exact(product.numerator, product.denominator);
+}
+
+constexpr std::optional<TFrac> TFrac::CheckedDivide(const TFrac& other) const {
+  if (!detail::PositiveDenominators(*this, other) || other.numerator == 0) return std::nullopt;
+  const detail::Wide quotient = detail::Quotient(*this, other);
+  return Exact(quotient.numerator, quotient.denominator);
+}
+
+// A fraction from text may be unreduced ("2/4"): it is reduced first, in 64
+// bits, where |INT32_MIN| fits. Coprime parts stay coprime in every power,
+// so the result needs no gcd.
+constexpr std::optional<TFrac> TFrac::CheckedPow(std::int32_t exponent) const {
+  if (denominator < 1) return std::nullopt;
+  const std::int64_t g = std::gcd(std::int64_t{numerator}, std::int64_t{denominator});
+  std::int64_t n = numerator / g, d = denominator / g;
+  if (exponent < 0) {
+    if (n == 0) return std::nullopt;
+    // The reciprocal, with the sign on its numerator.
+    const std::int64_t sign = n < 0 ? -1 : 1;
+    const std::int64_t reciprocal_n = d * sign;
+    d = n * sign;
+    n = reciprocal_n;
+  }
+  // |exponent| in unsigned arithmetic, where |INT32_MIN| fits.
+  const std::uint32_t k = exponent < 0 ? 0u - static_cast<std::uint32_t>(exponent)
+                                       : static_cast<std::uint32_t>(exponent);
+  const std::optional<std::int64_t> top = detail::Power(n < 0 ? -n : n, k);
+  const std::optional<std::int64_t> bottom = detail::Power(d, k);
+  if (!top || !bottom) return std::nullopt;
+  const bool negative = n < 0 && (k & 1u) != 0;
+  return TFrac(InLowestTerms{}, static_cast<std::int32_t>(negative ? -*top : *top),
+               static_cast<std::int32_t>(*bottom));
+}
+
+}  // namespace fraction
+
+#endif  // FRACTION_DETAIL_TFRAC_INLINE_H
