@@ -1,8 +1,10 @@
 # Builds and runs the consumer project three ways: against the installed
 # package of the build in BUILD_DIR, through its pkg-config file (installed
 # in LIBDIR/pkgconfig), and with the sources in SOURCE_DIR added in.
-# Without BUILD_DIR, the first two against what is installed on the system
-# (from the .deb), found where CMake and pkg-config look by default.
+# Without BUILD_DIR, the first two against what is installed: in PREFIX
+# (an unpacked archive, its pkg-config file in LIBDIR/pkgconfig), or else
+# on the system (from the .deb), found where CMake and pkg-config look by
+# default.
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 function(run)
@@ -22,7 +24,12 @@ endfunction()
 
 if(NOT BUILD_DIR)
   unset(ENV{PKG_CONFIG_PATH})
-  build_consumer(installed)
+  if(PREFIX)
+    build_consumer(installed -D CMAKE_PREFIX_PATH=${PREFIX})
+    set(ENV{PKG_CONFIG_PATH} "${PREFIX}/${LIBDIR}/pkgconfig")
+  else()
+    build_consumer(installed)
+  endif()
   build_consumer(pkg_config -D FRACTION_PKG_CONFIG=ON)
   return()
 endif()
