@@ -4,19 +4,20 @@
 #
 # A block is either statements, which run in a function of their own, or a
 # whole program with `int main()`, which is also compiled alone, as written.
-# A comment after a line's final ';' states its result:
-#   TFrac sum = x + y;             // 7/6            the variable declared
+# A comment after a line's final ';' states the line's result:
+#   TFrac sum = x + y;             // 7/6            the variable it declares
 #   x.CheckedAdd(y);               // empty          the expression's value
 #   std::cout << sum << '\n';      // 7/6            what the line prints
 #   constexpr TFrac z(1, 0);       // does not compile
-# The comment starts with the result, and may go on after ':', ';', ',' or a
-# space: a fraction as ToString() writes it (7/-2), an optional or a pointer
-# as its value or `empty` or `null`, bool as true or false, text in double
-# quotes, numbers as usual, what a line prints as printed (`nothing` for
-# nothing). Other statements' comments, and comments on lines of their own,
-# are prose. A line that does not compile is left out of the program and
-# compiled with the rest of its block, where it must fail with a diagnostic
-# on its own line.
+# The comment starts with the result and may go on after ':', ';', ',' or a
+# space. A fraction reads as ToString() writes it (7/-2); an optional or a
+# pointer as its value, or `empty` or `null`; bool as true or false; text in
+# double quotes; numbers as usual; what a line prints as printed, without
+# its last line break (`nothing` for nothing). Comments on lines of their
+# own, and on lines that start with if, for, while, do, switch (unless they
+# print), else, case, return, static_assert or '}', are prose. A line that
+# does not compile is left out of the program and compiled with the rest of
+# its block, which must then fail with a diagnostic that names its line.
 #
 # Variables: README, COMPILER, FLAGS (separated by spaces), INCLUDE_DIRS,
 # LIBRARY, WORK_DIR.
@@ -120,8 +121,8 @@ foreach(line IN LISTS lines)
     if(comment STREQUAL "" OR code MATCHES "^ *(else|case|return|static_assert|})[ ({;]")
       # prose
     elseif(code MATCHES "std::cout *<<")
-      string(CONCAT emit "${at}{ readme::Capture capture; ${code}\n"
-        "${at}readme::Expect(${number}, ${quoted_code}, capture.Text(), ${quoted_comment}); }\n")
+      string(CONCAT emit "${at}{ readme::Capture readme_capture; ${code}\n"
+        "${at}readme::Expect(${number}, ${quoted_code}, readme_capture.Text(), ${quoted_comment}); }\n")
     elseif(code MATCHES "^ *(if|for|while|do|switch)[ ({]")
       # prose
     elseif(code MATCHES "${declaration}")
