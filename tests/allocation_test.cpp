@@ -52,7 +52,11 @@ void* operator new(std::size_t size) {
   return block;
 }
 
-void operator delete(void* block) noexcept {
+namespace {
+
+// Both deletes free here: with the sized one calling the other, g++ -O2
+// sees ::operator delete(void*) free a block that came from malloc.
+void Free(void* block) noexcept {
   if (block != nullptr) {
     ++calls.deletes;
     calls.last_freed = Address(block);
@@ -60,7 +64,11 @@ void operator delete(void* block) noexcept {
   std::free(block);  // NOLINT(*-no-malloc)
 }
 
-void operator delete(void* block, std::size_t /*size*/) noexcept { ::operator delete(block); }
+}  // namespace
+
+void operator delete(void* block) noexcept { Free(block); }
+
+void operator delete(void* block, std::size_t /*size*/) noexcept { Free(block); }
 #endif
 
 namespace fraction {
