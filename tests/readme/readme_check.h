@@ -4,93 +4,74 @@
 #ifndef FRACTION_TESTS_README_CHECK_H
 #define FRACTION_TESTS_README_CHECK_H
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <utility>
 
 #include "fraction/tfrac.h"
 
 namespace readme {
 
+// As the comments write them: a fraction as ToString() does, an optional or
+// a unique_ptr as its value, or empty or null.
+inline std::string Describe(const fraction::TFrac& value) { return value.ToString(); }
 template <class T>
-struct IsOptional : std::false_type {};
+std::string Describe(const std::optional<T>& value);
 template <class T>
-struct IsOptional<std::optional<T>> : std::true_type {};
+std::string Describe(const std::unique_ptr<T>& value);
 
-template <class T>
-struct IsUniquePtr : std::false_type {};
-template <class T, class D>
-struct IsUniquePtr<std::unique_ptr<T, D>> : std::true_type {};
-
-template <class T, class = void>
-struct IsStreamable : std::false_type {};
-template <class T>
-struct IsStreamable<
-    T, std::void_t<decltype(std::declval<std::ostream&>() << std::declval<const T&>())>>
-    : std::true_type {};
-
-template <class T>
-struct Unsupported : std::false_type {};
-
-// bool as true or false, a fraction as ToString() ("7/-2"), text in double
-// quotes, an optional's or a pointer's value or "empty" or "null", a double
-// as its shortest exact text, anything else as << writes it.
+// bool as true or false, text in double quotes, a pointer as what it points
+// to or null, a double as its shortest exact text, anything else as <<
+// writes it.
 template <class T>
 std::string Describe(const T& value) {
   if constexpr (std::is_same_v<T, bool>) {
     return value ? "true" : "false";
-  } else if constexpr (std::is_same_v<T, fraction::TFrac>) {
-    return value.ToString();
   } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
     return '"' + std::string(std::string_view(value)) + '"';
-  } else if constexpr (IsOptional<T>::value) {
-    return value ? Describe(*value) : "empty";
-  } else if constexpr (std::is_pointer_v<T> || IsUniquePtr<T>::value) {
+  } else if constexpr (std::is_pointer_v<T>) {
     return value != nullptr ? Describe(*value) : "null";
   } else if constexpr (std::is_floating_point_v<T>) {
     char text[64];
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
   } else if constexpr (std::is_integral_v<T>) {
     return std::to_string(value);
-  } else if constexpr (IsStreamable<T>::value) {
+  } else {
     std::ostringstream text;
     text << value;
     return text.str();
-  } else {
-    static_assert(Unsupported<T>::value, "a comment states a value of a type README cannot show");
-    return {};
   }
 }
 
-struct Tally {
-  int checked = 0;
-  int failed = 0;
-};
-
-inline Tally& Counts() {
-  static Tally tally;
-  return tally;
+template <class T>
+std::string Describe(const std::optional<T>& value) {
+  return value ? Describe(*value) : "empty";
 }
+
+template <class T>
+std::string Describe(const std::unique_ptr<T>& value) {
+  return value ? Describe(*value) : "null";
+}
+
+inline int checked = 0;  // NOLINT(*-avoid-non-const-global-variables)
+inline int wrong = 0;    // NOLINT(*-avoid-non-const-global-variables)
 
 // The comment holds the value when it starts with its description, followed
 // by its end or by ':', ';', ',' or a space ("7/6: the sum" holds 7/6, "7/60"
 // does not).
 inline void Expect(int line, std::string_view code, const std::string& actual,
                    std::string_view comment) {
-  ++Counts().checked;
-  const bool holds =
-      comment.substr(0, actual.size()) == actual &&
-      (comment.size() == actual.size() ||
-       std::string_view(":;, ").find(comment[actual.size()]) != std::string_view::npos);
-  if (!holds) {
-    ++Counts().failed;
+  ++checked;
+  const std::string_view rest = comment.substr(std::min(actual.size(), comment.size()));
+  if (comment.substr(0, actual.size()) != actual ||
+      (!rest.empty() && std::string_view(":;, ").find(rest.front()) == std::string_view::npos)) {
+    ++wrong;
     std::cerr << "README.md:" << line << ": " << code << "\n  gives " << actual
               << ", where the comment says: " << comment << '\n';
   }
@@ -101,32 +82,23 @@ void Check(int line, std::string_view code, const T& value, std::string_view com
   Expect(line, code, Describe(value), comment);
 }
 
-// What one line writes to std::cout, without its last line break; "nothing"
-// when it writes nothing.
-class Capture {
- public:
-  Capture() : old_(std::cout.rdbuf(text_.rdbuf())) {}
-  Capture(const Capture&) = delete;
-  Capture& operator=(const Capture&) = delete;
-  Capture(Capture&&) = delete;
-  Capture& operator=(Capture&&) = delete;
-  ~Capture() { std::cout.rdbuf(old_); }
-
-  [[nodiscard]] std::string Text() const {
-    std::string text = text_.str();
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    return text.empty() ? "nothing" : text;
-  }
-
- private:
-  std::ostringstream text_;
-  std::streambuf* old_;
-};
+// What `run` writes to std::cout, without its last line break; "nothing"
+// for nothing.
+template <class Run>
+std::string Printed(Run run) {
+  std::ostringstream text;
+  std::streambuf* const old = std::cout.rdbuf(text.rdbuf());
+  run();
+  std::cout.rdbuf(old);
+  std::string printed = text.str();
+  if (!printed.empty() && printed.back() == '\n') printed.pop_back();
+  return printed.empty() ? "nothing" : printed;
+}
 
 inline int Report(int blocks) {
-  std::cout << "README: " << blocks << " blocks run, " << Counts().checked << " results checked, "
-            << Counts().failed << " wrong\n";
-  return Counts().failed == 0 ? 0 : 1;
+  std::cout << "README: " << blocks << " blocks run, " << checked << " results checked, " << wrong
+            << " wrong\n";
+  return wrong == 0 ? 0 : 1;
 }
 
 }  // namespace readme
