@@ -105,6 +105,8 @@ constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
 
 }  // namespace detail
 
+// Construction
+
 constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominator(b) {
   const std::int32_t g = Gcd(a, b);
   // g == 0 marks invalid data (or 0/0): the fraction keeps a and b as given.
@@ -115,6 +117,9 @@ constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominat
     lowest_terms = true;
   }
 }
+
+constexpr TFrac::TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
+    : numerator(n), denominator(d), lowest_terms(true) {}
 
 constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
   if (a == 0) {
@@ -130,6 +135,11 @@ constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
   // downwards from min(m, b) takes billions for 2147483647 and 2147483646.
   return detail::BinaryGcd(m, b);
 }
+
+constexpr std::int32_t TFrac::Numerator() const { return numerator; }
+constexpr std::int32_t TFrac::Denominator() const { return denominator; }
+
+// Value operators and comparison
 
 // Where n/m fits unwrapped the constructor stores it in lowest terms; for
 // operands in lowest terms Knuth's way finds the same with smaller numbers.
@@ -171,16 +181,21 @@ constexpr TFrac TFrac::QuotientOf(const TFrac& x, const TFrac& y) {
   return y.numerator == 0 ? TFrac(0, 1) : detail::Wrapped(detail::Quotient(x, y));
 }
 
-constexpr TFrac* TFrac::Minus() {
-  numerator = detail::WrappingNegate(numerator);
-  return this;
-}
-
 constexpr TFrac TFrac::NegativeOf(const TFrac& x) {
   TFrac negated = x;
   negated.Minus();
   return negated;
 }
+
+constexpr TFrac operator+(const TFrac& x, const TFrac& y) { return TFrac::SumOf(x, y); }
+constexpr TFrac operator-(const TFrac& x, const TFrac& y) { return TFrac::DifferenceOf(x, y); }
+constexpr TFrac operator*(const TFrac& x, const TFrac& y) { return TFrac::ProductOf(x, y); }
+constexpr TFrac operator/(const TFrac& x, const TFrac& y) { return TFrac::QuotientOf(x, y); }
+constexpr TFrac operator-(const TFrac& x) { return TFrac::NegativeOf(x); }
+constexpr TFrac& TFrac::operator+=(const TFrac& other) { return *this = *this + other; }
+constexpr TFrac& TFrac::operator-=(const TFrac& other) { return *this = *this - other; }
+constexpr TFrac& TFrac::operator*=(const TFrac& other) { return *this = *this * other; }
+constexpr TFrac& TFrac::operator/=(const TFrac& other) { return *this = *this / other; }
 
 // With non-negative denominators, a/b < c/d exactly when a·d < c·b; each
 // product is at most 2^62 in magnitude, so 64 bits compare exactly. That
@@ -199,56 +214,41 @@ constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
   return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));
 }
 
-constexpr bool TFrac::Equal(const TFrac* other) const {
-  return other != nullptr && numerator == other->numerator && denominator == other->denominator;
+constexpr bool operator==(const TFrac& x, const TFrac& y) {
+  return TFrac::Compare(x, y) == TFrac::Order::kEqual;
 }
-
-constexpr bool TFrac::Greater(const TFrac* other) const {
-  return other != nullptr && Compare(*this, *other) == Order::kGreater;
+constexpr bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
+constexpr bool operator<(const TFrac& x, const TFrac& y) {
+  return TFrac::Compare(x, y) == TFrac::Order::kLess;
 }
-
-// Both parts are exact in double, and IEEE division rounds correctly. A
-// zero denominator is not divided by, which would raise the floating-point
-// division-by-zero flag.
-constexpr double TFrac::ToDouble() const {
-  if (denominator != 0) {
-    return static_cast<double>(numerator) / static_cast<double>(denominator);
-  }
-  if (numerator == 0) {
-    return std::numeric_limits<double>::quiet_NaN();
-  }
-  constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  return numerator > 0 ? kInfinity : -kInfinity;
+constexpr bool operator<=(const TFrac& x, const TFrac& y) {
+  const TFrac::Order order = TFrac::Compare(x, y);
+  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
 }
+constexpr bool operator>(const TFrac& x, const TFrac& y) { return y < x; }
+constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
 
-// The value's quotient truncated toward zero, then moved by at most one by
-// the remainder r, which has the value's sign, |r| < d <= 2^31, so 2·r fits.
-constexpr std::optional<std::int64_t> TFrac::Rounded(Rounding rounding) const {
-  const detail::Value v = detail::ValueOf(*this);
-  if (v.denominator == 0) {
-    return std::nullopt;
-  }
-  const std::int64_t quotient = v.numerator / v.denominator, r = v.numerator % v.denominator;
-  switch (rounding) {
-    case Rounding::kFloor:
-      return quotient - static_cast<std::int64_t>(r < 0);
-    case Rounding::kCeil:
-      return quotient + static_cast<std::int64_t>(r > 0);
-    case Rounding::kTrunc:
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+constexpr std::partial_ordering TFrac::PartialOrdering(Order order) {
+  switch (order) {
+    case Order::kLess:
+      return std::partial_ordering::less;
+    case Order::kEqual:
+      return std::partial_ordering::equivalent;
+    case Order::kGreater:
+      return std::partial_ordering::greater;
+    case Order::kUnordered:
       break;
-    case Rounding::kRound:
-      // Away from zero where the remainder is at least half the divisor.
-      return quotient + static_cast<std::int64_t>(2 * r >= v.denominator) -
-             static_cast<std::int64_t>(2 * r <= -v.denominator);
   }
-  return quotient;
+  return std::partial_ordering::unordered;
 }
 
-// The numerator's sign, turned by a negative denominator; a zero one turns
-// nothing, so that x/0 has x's sign and 0/0 none.
-constexpr int TFrac::Sign() const {
-  return detail::Signum(numerator) * (1 - 2 * static_cast<int>(denominator < 0));
+constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
+  return TFrac::PartialOrdering(TFrac::Compare(x, y));
 }
+#endif
+
+// Checked operations
 
 // The result reduced in 64 bits, for a positive denominator, if it fits.
 constexpr std::optional<TFrac> TFrac::Exact(std::int64_t n, std::int64_t m) {
@@ -310,6 +310,82 @@ constexpr std::optional<TFrac> TFrac::CheckedPow(std::int32_t exponent) const {
   return TFrac(InLowestTerms{}, static_cast<std::int32_t>(negative ? -*top : *top),
                static_cast<std::int32_t>(*bottom));
 }
+
+// Rounding and sign
+
+// The value's quotient truncated toward zero, then moved by at most one by
+// the remainder r, which has the value's sign, |r| < d <= 2^31, so 2·r fits.
+constexpr std::optional<std::int64_t> TFrac::Rounded(Rounding rounding) const {
+  const detail::Value v = detail::ValueOf(*this);
+  if (v.denominator == 0) {
+    return std::nullopt;
+  }
+  const std::int64_t quotient = v.numerator / v.denominator, r = v.numerator % v.denominator;
+  switch (rounding) {
+    case Rounding::kFloor:
+      return quotient - static_cast<std::int64_t>(r < 0);
+    case Rounding::kCeil:
+      return quotient + static_cast<std::int64_t>(r > 0);
+    case Rounding::kTrunc:
+      break;
+    case Rounding::kRound:
+      // Away from zero where the remainder is at least half the divisor.
+      return quotient + static_cast<std::int64_t>(2 * r >= v.denominator) -
+             static_cast<std::int64_t>(2 * r <= -v.denominator);
+  }
+  return quotient;
+}
+
+constexpr std::optional<std::int64_t> TFrac::Floor() const { return Rounded(Rounding::kFloor); }
+constexpr std::optional<std::int64_t> TFrac::Ceil() const { return Rounded(Rounding::kCeil); }
+constexpr std::optional<std::int64_t> TFrac::Trunc() const { return Rounded(Rounding::kTrunc); }
+constexpr std::optional<std::int64_t> TFrac::Round() const { return Rounded(Rounding::kRound); }
+
+// The numerator's sign, turned by a negative denominator; a zero one turns
+// nothing, so that x/0 has x's sign and 0/0 none.
+constexpr int TFrac::Sign() const {
+  return detail::Signum(numerator) * (1 - 2 * static_cast<int>(denominator < 0));
+}
+
+constexpr TFrac abs(const TFrac& x) {  // NOLINT(readability-identifier-naming)
+  return x.Sign() < 0 ? -x : x;
+}
+
+// Conversions
+
+// Both parts are exact in double, and IEEE division rounds correctly. A
+// zero denominator is not divided by, which would raise the floating-point
+// division-by-zero flag.
+constexpr double TFrac::ToDouble() const {
+  if (denominator != 0) {
+    return static_cast<double>(numerator) / static_cast<double>(denominator);
+  }
+  if (numerator == 0) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  return numerator > 0 ? kInfinity : -kInfinity;
+}
+
+// Methods on pointers
+
+constexpr TFrac* TFrac::Minus() {
+  numerator = detail::WrappingNegate(numerator);
+  return this;
+}
+
+constexpr bool TFrac::Equal(const TFrac* other) const {
+  return other != nullptr && numerator == other->numerator && denominator == other->denominator;
+}
+
+constexpr bool TFrac::Greater(const TFrac* other) const {
+  return other != nullptr && Compare(*this, *other) == Order::kGreater;
+}
+
+// Allocation
+
+inline void* TFrac::operator new(std::size_t /*size*/, void* place) noexcept { return place; }
+inline void TFrac::operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
 
 }  // namespace fraction
 
