@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <numeric>
@@ -102,6 +103,77 @@ TEST(FractionComparison, GreaterIsStrictAndDefinedForZeroDenominators) {
     EXPECT_EQ(right < left, c.greater) << c.left << " > " << c.right;
     EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID))
         << c.left << " > " << c.right << " raised a floating-point exception";
+  }
+}
+
+// Against a double's exact value: its neighbours on either side of n/d,
+// signed zeros, subnormals, ±2^31, the infinities and NaN; the same with
+// float and long double where the value is theirs too.
+TEST(FractionComparison, ComparesWithFloatingPointValuesExactly) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  constexpr double kTiny = std::numeric_limits<double>::denorm_min();
+  constexpr int kUnordered = 2;
+  struct Case {
+    const char* fraction;
+    double y;
+    int order;  // of the fraction against y: -1, 0, 1 or kUnordered
+  };
+  const Case cases[] = {
+      {"1/10", 0.1, -1},  // 3602879701896397/2^55
+      {"1/10", 0.09999999999999999, 1},
+      {"-1/10", -0.1, 1},
+      {"1/3", 0.3333333333333333, 1},
+      {"1/3", 0.33333333333333337, -1},
+      {"2147483647/2147483646", 1.0000000004656613, 1},  // 1 + 2^-31
+      {"2147483647/2147483646", 1.0000000004656615, -1},
+      {"1/2", 0.5, 0},
+      {"1/-2", -0.5, 0},
+      {"-3/-6", 0.5, 0},
+      {"0/1", -0.0, 0},
+      {"0/-5", 0.0, 0},
+      {"0/1", kTiny, -1},
+      {"1/2147483647", kTiny, 1},
+      {"-1/2147483647", -kTiny, -1},
+      {"1/-2147483648", -4.656612873077393e-10, 0},  // -2^-31
+      {"2147483647/1", 2147483648.0, -1},
+      {"-2147483648/1", -2147483648.0, 0},
+      {"-2147483647/1", -2147483648.0, 1},
+      {"5/0", kInfinity, 0},
+      {"-1/0", -1e308, -1},
+      {"1/0", std::numeric_limits<double>::max(), 1},
+      {"-7/0", -kInfinity, 0},
+      {"2147483647/1", kInfinity, -1},
+      {"-2147483647/1", -kInfinity, 1},
+      {"0/0", 0.0, kUnordered},
+      {"0/0", kInfinity, kUnordered},
+      {"1/2", std::numeric_limits<double>::quiet_NaN(), kUnordered},
+      {"-1/0", -std::numeric_limits<double>::quiet_NaN(), kUnordered},
+  };
+  const auto expect = [](const Case& c, auto y) {
+    const TFrac x(c.fraction);
+    const std::string pair = std::string(c.fraction) + " vs " + std::to_string(c.y);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const bool results[] = {
+        x == y, x != y, x<y, x <= y, x> y, x >= y, y == x, y != x, y > x, y >= x, y < x, y <= x};
+    const bool expected[] = {c.order == 0, c.order != 0, c.order == -1,
+                             c.order <= 0, c.order == 1, c.order == 1 || c.order == 0};
+    for (std::size_t i = 0; i < std::size(results); ++i) {
+      EXPECT_EQ(results[i], expected[i % 6]) << pair << ", operator " << i;
+    }
+    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID)) << pair;
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+    const std::partial_ordering orders[] = {
+        std::partial_ordering::less, std::partial_ordering::equivalent,
+        std::partial_ordering::greater, std::partial_ordering::unordered};
+    EXPECT_EQ(x <=> y, orders[c.order + 1]) << pair;
+#endif
+  };
+  for (const Case& c : cases) {
+    expect(c, c.y);
+    expect(c, static_cast<long double>(c.y));
+    // Finite values beyond float's range are left out of the conversion.
+    if (!(std::fabs(c.y) <= std::numeric_limits<float>::max()) && std::isfinite(c.y)) continue;
+    if (static_cast<float>(c.y) == c.y || std::isnan(c.y)) expect(c, static_cast<float>(c.y));
   }
 }
 

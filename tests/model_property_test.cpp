@@ -1,12 +1,16 @@
 // Every operation over a grid of edge values of the 32-bit range, checked
 // against a model in 64-bit arithmetic that wraps to 32 bits explicitly,
 // and the exact order, the checked operations, rounding and powers against
-// exact 64-bit arithmetic.
+// exact 64-bit arithmetic; the order beside doubles against FromDouble.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -258,6 +262,45 @@ TEST(FractionModel, RoundingSignAbsAndPowersMatchTheModelOnEdgeValues) {
           << shown << " ^ " << e;
     }
   }
+}
+
+// Comparing with a double is comparing with its exact value: the same as
+// with FromDouble's fraction wherever that fits, and on the side that
+// ToDouble's rounding shows wherever that tells the two apart. The doubles:
+// the grid's, their neighbours, and dyadic ones near them that fit.
+TEST(FractionModel, ComparisonWithADoubleIsWithItsExactValue) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  const std::vector<TFrac> grid = Grid();
+  std::vector<double> doubles;
+  for (const TFrac& y : grid) {
+    const double q = y.ToDouble();
+    if (std::isnan(q)) continue;
+    doubles.insert(doubles.end(),
+                   {q, -q, std::nextafter(q, -kInfinity), std::nextafter(q, kInfinity)});
+    for (const int scale : {0, 16, 30}) {
+      if (std::fabs(q) < 2147483647)
+        doubles.push_back(std::ldexp(std::nearbyint(std::ldexp(q, scale)), -scale));
+    }
+  }
+  std::sort(doubles.begin(), doubles.end());
+  doubles.erase(std::unique(doubles.begin(), doubles.end()), doubles.end());
+  const auto results = [](const TFrac& x, auto y) {
+    return std::array<bool, 12>{x == y, x != y, x<y, x <= y, x> y, x >= y,
+                                y == x, y != x, y<x, y <= x, y> x, y >= x};
+  };
+  int mismatches = 0, exact_ones = 0;
+  for (const double v : doubles) {
+    const std::optional<TFrac> exact = TFrac::FromDouble(v);
+    exact_ones += exact ? 1 : 0;
+    for (const TFrac& x : grid) {
+      const double p = x.ToDouble();
+      const bool agrees =
+          exact ? results(x, v) == results(x, *exact) : (!(p < v) || x < v) && (!(p > v) || x > v);
+      if (!agrees && ++mismatches <= 10) ADD_FAILURE() << x.ToString() << " vs " << v;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(exact_ones, 100);
 }
 
 TEST(FractionModel, TwoIntegerConstructorMatchesTheModelOnEdgeValues) {

@@ -3,6 +3,7 @@
 // the checked operations, on edge values.
 #include <climits>
 #include <cstdint>
+#include <limits>
 
 #include "fraction/tfrac.h"
 
@@ -54,6 +55,18 @@ static_assert(TFrac(1, 2) != TFrac(2, 3) && !(TFrac(0, 0) == TFrac(0, 0)));
 static_assert(1 < TFrac(3, 2) && TFrac(3, 2) < 2 && TFrac(4, 2) == 2);
 static_assert(kHalf.Equal(&kCopy) && !kHalf.Greater(&kCopy) && TFrac(2, 3).Greater(&kHalf));
 static_assert(kHalf.ToDouble() == 0.5 && TFrac(0, 0).ToDouble() != TFrac(0, 0).ToDouble());
+
+// Beside floating-point values, exactly: 0.1 is 3602879701896397/2^55.
+static_assert(TFrac(1, 10) < 0.1 && 0.1f > TFrac(1, 10) && TFrac(-1, 10) > -0.1);
+static_assert(TFrac(214748364, INT32_MAX) < 0.1 && TFrac(1, 3) > 0.3333333333333333);
+static_assert(TFrac(INT32_MAX, INT32_MAX - 1) > 1.0000000004656613 && TFrac(7) == 7.0);
+static_assert(TFrac(0) == -0.0 && TFrac(1, INT32_MAX) > 4.9e-324 &&
+              -4.9e-324 > TFrac(-1, INT32_MAX));
+static_assert(TFrac(-INT32_MAX) > -2147483648.0 && TFrac(INT32_MAX) < 2147483648.0f);
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+static_assert(TFrac(INT32_MAX) < kInfinity && -kInfinity < TFrac(-INT32_MAX));
+static_assert(!(TFrac(0, 0) == 0.0) && TFrac(0, 0) != kNaN && !(TFrac(1) <= kNaN) && !(kNaN >= 1));
 
 // Rounding, sign, abs and powers.
 static_assert(*TFrac(-7, 2).Floor() == -4 && *TFrac(-7, 2).Ceil() == -3);

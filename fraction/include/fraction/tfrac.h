@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <limits>
 #include <memory>
 #include <new>
 #include <optional>
@@ -19,6 +20,14 @@
 #endif
 
 namespace fraction {
+namespace detail {
+
+// R, for a floating-point F only: so that an integer beside a fraction takes
+// the fraction's way, never a double's, which is inexact beyond 2^53.
+template <class F, class R>
+using IfFloatingPoint = std::enable_if_t<std::is_floating_point_v<F>, R>;
+
+}  // namespace detail
 
 // An exact fraction of two 32-bit signed integers.
 //
@@ -55,8 +64,8 @@ class TFrac {
   // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
   constexpr TFrac(std::int32_t a = 0, std::int32_t b = 1);
   // A floating-point value converts to nothing, in either place, alone or
-  // beside an integer: TFrac(0.5), TFrac(1, 0.5f), x + 0.5 and x == 0.5 do
-  // not compile, where they would silently truncate to an integer.
+  // beside an integer: TFrac(0.5), TFrac(1, 0.5f) and x + 0.5 do not
+  // compile, where they would silently truncate to an integer.
   template <class A, class B = std::int32_t,
             std::enable_if_t<std::is_floating_point_v<A> || std::is_floating_point_v<B>, int> = 0>
   TFrac(A /*a*/, B /*b*/ = 1) = delete;
@@ -100,8 +109,39 @@ class TFrac {
   friend constexpr bool operator<=(const TFrac& x, const TFrac& y);
   friend constexpr bool operator>(const TFrac& x, const TFrac& y);
   friend constexpr bool operator>=(const TFrac& x, const TFrac& y);
+  // With a float, double or long double on either side, exactly: a finite
+  // one is its binary value (TFrac(1, 10) < 0.1, which is
+  // 3602879701896397/2^55), ±infinity are ±1/0, and NaN is unordered, as
+  // 0/0 is. No rounding, no heap, no text.
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator==(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<=(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>=(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator==(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator!=(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<=(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>=(F x, const TFrac& y);
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
   friend constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x,
+                                                                                 F y);
 #endif
 
   // Checked operations
@@ -198,6 +238,8 @@ class TFrac {
  private:
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
   static constexpr Order Compare(const TFrac& x, const TFrac& y);
+  template <class F>
+  static constexpr Order CompareWith(const TFrac& x, F y);
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
   static constexpr std::partial_ordering PartialOrdering(Order order);
 #endif

@@ -8,6 +8,7 @@
 #include <limits>
 #include <numeric>
 #include <optional>
+#include <type_traits>
 
 #include "fraction/detail/integers.h"
 
@@ -101,6 +102,45 @@ constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
     if (power > INT32_MAX) return std::nullopt;
   }
   return power;
+}
+
+constexpr std::int64_t kTwoTo31 = std::int64_t{1} << 31;
+
+// Where n/d lies against y, exactly: -1, 0 or 1, for 1 <= n <= 2^31,
+// 1 <= d <= 2^31 and a finite y > 0 of a binary floating-point type.
+//
+// Rounding is monotone, so where the rounded product y·d differs from n,
+// the exact one differs in the same direction; d and n are exact in double
+// (a float is widened to it). Otherwise both are compared 31 binary digits
+// at a time, n/d's by long division and y's by splitting off whole parts,
+// which is exact: scaling by a power of two and subtracting the whole part
+// lose no bit. The first step decides when y < 2^-31 <= n/d; otherwise y's
+// lowest bit is at least 2^(-31 - 63) for a significand of up to 64 bits
+// (113 for a quadruple long double), and each step moves it 31 bits up, so
+// the rest is 0 after four steps (five).
+template <class F>
+constexpr int CompareMagnitude(std::int64_t n, std::int64_t d, F y) {
+  constexpr auto kScale = static_cast<F>(kTwoTo31);
+  if (y > kScale) return -1;
+  using Widened = decltype(y + 0.0);
+  const Widened product = static_cast<Widened>(y) * static_cast<Widened>(d);
+  const auto whole_n = static_cast<Widened>(n);
+  if (product < whole_n) return 1;
+  if (product > whole_n) return -1;
+  F rest = y;
+  std::int64_t remainder = n;
+  for (;;) {
+    rest *= kScale;         // at most 2^62
+    remainder *= kTwoTo31;  // at most 2^62
+    const auto whole = static_cast<std::int64_t>(rest);
+    rest -= static_cast<F>(whole);
+    const std::int64_t digits = remainder / d;
+    remainder %= d;
+    if (digits != whole) return digits < whole ? -1 : 1;
+    if (remainder == 0 || rest == 0) {
+      return static_cast<int>(remainder != 0) - static_cast<int>(rest != 0);
+    }
+  }
 }
 
 }  // namespace detail
@@ -214,6 +254,32 @@ constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
   return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));
 }
 
+// NaN is the one value unequal to itself, and is ruled out first, so that
+// no comparison below raises the floating-point invalid flag. Then an
+// infinity on either side, or differing signs, decide; otherwise the
+// magnitudes do, the other way round below zero.
+template <class F>
+constexpr TFrac::Order TFrac::CompareWith(const TFrac& x, F y) {
+  const detail::Value v = detail::ValueOf(x);
+  if (y != y || (v.numerator == 0 && v.denominator == 0)) {
+    return Order::kUnordered;
+  }
+  constexpr F kInfinity = std::numeric_limits<F>::infinity();
+  const int x_infinity = v.denominator == 0 ? detail::Signum(v.numerator) : 0;
+  const int y_infinity = static_cast<int>(y == kInfinity) - static_cast<int>(y == -kInfinity);
+  const int x_sign = detail::Signum(v.numerator);
+  const int y_sign = static_cast<int>(y > 0) - static_cast<int>(y < 0);
+  int order = 0;
+  if (x_infinity != 0 || y_infinity != 0) {
+    order = detail::Signum(x_infinity - y_infinity);
+  } else if (x_sign != y_sign || x_sign == 0) {
+    order = detail::Signum(x_sign - y_sign);
+  } else {
+    order = x_sign * detail::CompareMagnitude(v.numerator * x_sign, v.denominator, y < 0 ? -y : y);
+  }
+  return static_cast<Order>(order + 1);
+}
+
 constexpr bool operator==(const TFrac& x, const TFrac& y) {
   return TFrac::Compare(x, y) == TFrac::Order::kEqual;
 }
@@ -227,6 +293,57 @@ constexpr bool operator<=(const TFrac& x, const TFrac& y) {
 }
 constexpr bool operator>(const TFrac& x, const TFrac& y) { return y < x; }
 constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
+
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator==(const TFrac& x, F y) {
+  return TFrac::CompareWith(x, y) == TFrac::Order::kEqual;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y) {
+  return !(x == y);
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<(const TFrac& x, F y) {
+  return TFrac::CompareWith(x, y) == TFrac::Order::kLess;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<=(const TFrac& x, F y) {
+  const TFrac::Order order = TFrac::CompareWith(x, y);
+  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>(const TFrac& x, F y) {
+  return TFrac::CompareWith(x, y) == TFrac::Order::kGreater;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>=(const TFrac& x, F y) {
+  const TFrac::Order order = TFrac::CompareWith(x, y);
+  return order == TFrac::Order::kGreater || order == TFrac::Order::kEqual;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator==(F x, const TFrac& y) {
+  return y == x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator!=(F x, const TFrac& y) {
+  return y != x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<(F x, const TFrac& y) {
+  return y > x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<=(F x, const TFrac& y) {
+  return y >= x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>(F x, const TFrac& y) {
+  return y < x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>=(F x, const TFrac& y) {
+  return y <= x;
+}
 
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
 constexpr std::partial_ordering TFrac::PartialOrdering(Order order) {
@@ -245,6 +362,11 @@ constexpr std::partial_ordering TFrac::PartialOrdering(Order order) {
 
 constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
   return TFrac::PartialOrdering(TFrac::Compare(x, y));
+}
+
+template <class F>
+constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x, F y) {
+  return TFrac::PartialOrdering(TFrac::CompareWith(x, y));
 }
 #endif
 
