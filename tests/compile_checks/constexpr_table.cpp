@@ -26,6 +26,10 @@ static_assert(Same(TFrac(INT32_MAX, INT32_MAX), 1, 1) && Same(TFrac(-INT32_MAX, 
 static_assert(Same(TFrac(-1073741824, 2147483646), -536870912, 1073741823));
 static_assert(TFrac::Gcd(0, -3) == -3 && TFrac::Gcd(-12, 18) == 6);
 static_assert(TFrac::Gcd(1836311903, 1134903170) == 1);  // Fibonacci: the longest gcd
+static_assert(Same(*TFrac::FromIntegers(4294967296, -8589934592), -1, 2));
+static_assert(Same(*TFrac::FromIntegers(INT64_MIN, INT64_MIN), 1, 1));
+static_assert(Same(*TFrac::FromIntegers(0, INT64_MIN), 0, 1) && !TFrac::FromIntegers(1, 0));
+static_assert(!TFrac::FromIntegers(INT64_MIN, 1) && !TFrac::FromIntegers(INT32_MIN, 1));
 
 // The operators, with integers in their places.
 static_assert(TFrac(1, 2) + TFrac(1, 3) == TFrac(5, 6));

@@ -1,15 +1,31 @@
 // The control: integers take a fraction's place in every operator and in
 // the operations taking a fraction, with no warning and no ambiguity among
 // C++20's rewritten and reversed comparisons; a literal 0 never reaches the
-// text constructor, which is explicit.
+// text constructor, which is explicit. Only integer types whose every value
+// fits in 32 bits signed convert.
+#include <climits>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 #include "fraction/tfrac.h"
 
 using fraction::TFrac;
+
+static_assert(std::is_convertible_v<char, TFrac> && std::is_convertible_v<short, TFrac> &&
+              std::is_convertible_v<std::uint16_t, TFrac> && std::is_convertible_v<int, TFrac> &&
+              std::is_convertible_v<std::int32_t, TFrac> && std::is_convertible_v<bool, TFrac>);
+static_assert(!std::is_convertible_v<long long, TFrac> &&
+              !std::is_convertible_v<std::int64_t, TFrac> &&
+              !std::is_convertible_v<std::uint32_t, TFrac> &&
+              !std::is_convertible_v<std::size_t, TFrac> &&
+              !std::is_constructible_v<TFrac, int, long long> &&
+              !std::is_convertible_v<double, TFrac>);
+static_assert(std::is_convertible_v<long, TFrac> == (LONG_MAX == INT32_MAX));
 
 bool Integers() {
   const TFrac five = 5;

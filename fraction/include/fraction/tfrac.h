@@ -22,6 +22,13 @@
 namespace fraction {
 namespace detail {
 
+// Whether a T converts to a fraction only with a change of value: a
+// floating-point value would truncate, an integer of more than 31 bits
+// besides the sign would wrap.
+template <class T>
+constexpr bool kNarrows =
+    std::is_arithmetic_v<T> && !(std::is_integral_v<T> && std::numeric_limits<T>::digits <= 31);
+
 // R, for a floating-point F only: so that an integer beside a fraction takes
 // the fraction's way, never a double's, which is inexact beyond 2^53.
 template <class F, class R>
@@ -63,12 +70,17 @@ class TFrac {
   // Implicit, so that integers mix with fractions: x + 1, 2 * x and x == 0
   // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
   constexpr TFrac(std::int32_t a = 0, std::int32_t b = 1);
-  // A floating-point value converts to nothing, in either place, alone or
-  // beside an integer: TFrac(0.5), TFrac(1, 0.5f) and x + 0.5 do not
-  // compile, where they would silently truncate to an integer.
+  // What would change on its way in converts to nothing, in either place,
+  // alone or beside a fraction: a floating-point value, which would
+  // truncate (TFrac(0.5), TFrac(1, 0.5f), x + 0.5), and an integer type
+  // wider than 32 bits signed, which would wrap (TFrac(1LL, 2),
+  // x + 3000000000LL, x * v.size(), a std::uint32_t). FromIntegers takes
+  // those integers.
   template <class A, class B = std::int32_t,
-            std::enable_if_t<std::is_floating_point_v<A> || std::is_floating_point_v<B>, int> = 0>
+            std::enable_if_t<detail::kNarrows<A> || detail::kNarrows<B>, int> = 0>
   TFrac(A /*a*/, B /*b*/ = 1) = delete;
+  // n/d exactly, if it fits; none where d is 0. Never writes the message.
+  [[nodiscard]] static constexpr std::optional<TFrac> FromIntegers(std::int64_t n, std::int64_t d);
   // Reads "n/d" with atol's grammar per part, neither reduced nor checked:
   // "4/6" stays 4/6 and "1/-2" stays 1/-2. Parts are split at runs of '/'
   // as strtok does; a missing numerator reads as 0, a missing denominator

@@ -161,6 +161,17 @@ constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominat
 constexpr TFrac::TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
     : numerator(n), denominator(d), lowest_terms(true) {}
 
+// Magnitudes in unsigned arithmetic, where |INT64_MIN| fits.
+constexpr std::optional<TFrac> TFrac::FromIntegers(std::int64_t n, std::int64_t d) {
+  if (d == 0) return std::nullopt;
+  const std::uint64_t top = detail::Magnitude(n), bottom = detail::Magnitude(d);
+  const std::uint64_t g = std::gcd(top, bottom);
+  if (top / g > INT32_MAX || bottom / g > INT32_MAX) return std::nullopt;
+  const auto magnitude = static_cast<std::int32_t>(top / g);
+  return TFrac(InLowestTerms{}, (n < 0) != (d < 0) ? -magnitude : magnitude,
+               static_cast<std::int32_t>(bottom / g));
+}
+
 constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
   if (a == 0) {
     return b;
