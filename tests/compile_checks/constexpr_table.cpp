@@ -1,6 +1,6 @@
 // The inline core at compile time, as C++17 and C++20 constant
 // expressions: the constructors, every operator, the order, rounding and
-// the checked operations, on edge values.
+// the checked operations, on edge values; and the limits.
 #include <climits>
 #include <cstdint>
 #include <limits>
@@ -37,7 +37,7 @@ static_assert(Same(TFrac(1, 6) + TFrac(1, 46), 13, 69) && Same(TFrac(1, 2) + TFr
 static_assert(Same(TFrac(1, 2) - TFrac(2, 3), -1, 6) && Same(1 - TFrac(1, 2), 1, 2));
 static_assert(Same(TFrac(1, 2) * TFrac(-1, 2), -1, 4) && Same(2 * TFrac(1, 6) + 1, 4, 3));
 static_assert(Same(TFrac(1, 2) / TFrac(-1, 2), -1, 1) && Same(TFrac(1, 2) / 0, 0, 1));
-static_assert(Same(-TFrac(1, 2), -1, 2) && Same(-TFrac(), 0, 1));
+static_assert(Same(-TFrac(1, 2), -1, 2) && Same(-TFrac(), 0, 1) && Same(+TFrac(-3, 6), -1, 2));
 static_assert(Same(TFrac(65536) * 65536, 0, 1));  // wraps around to valid data
 static_assert(Same(TFrac(INT32_MAX) * 2, -2, 1));
 
@@ -59,6 +59,7 @@ static_assert(TFrac(1, 2) != TFrac(2, 3) && !(TFrac(0, 0) == TFrac(0, 0)));
 static_assert(1 < TFrac(3, 2) && TFrac(3, 2) < 2 && TFrac(4, 2) == 2);
 static_assert(kHalf.Equal(&kCopy) && !kHalf.Greater(&kCopy) && TFrac(2, 3).Greater(&kHalf));
 static_assert(kHalf.ToDouble() == 0.5 && TFrac(0, 0).ToDouble() != TFrac(0, 0).ToDouble());
+static_assert(static_cast<double>(TFrac(-3, 4)) == -0.75);
 
 // Beside floating-point values, exactly: 0.1 is 3602879701896397/2^55.
 static_assert(TFrac(1, 10) < 0.1 && 0.1f > TFrac(1, 10) && TFrac(-1, 10) > -0.1);
@@ -82,6 +83,7 @@ static_assert(Same(*TFrac(-2, 3).CheckedPow(3), -8, 27) && Same(*TFrac(2, 3).Che
 static_assert(Same(*TFrac(-1).CheckedPow(INT32_MIN), 1, 1) && Same(*TFrac().CheckedPow(0), 1, 1));
 static_assert(!TFrac(2).CheckedPow(31) && Same(*TFrac(2).CheckedPow(30), 1073741824, 1));
 static_assert(!TFrac().CheckedPow(-1));
+static_assert(TFrac(4, 2).IsInteger() && TFrac(-3).IsInteger() && !TFrac(1, 2).IsInteger());
 
 // The checked operations: exact, or none where + and * would wrap.
 static_assert(Same(*TFrac(2147483647, 2).CheckedMultiply(TFrac(2, 2147483647)), 1, 1));
@@ -90,5 +92,28 @@ static_assert(!TFrac(INT32_MAX).CheckedAdd(1) && !TFrac(-INT32_MAX).CheckedSubtr
 static_assert(!TFrac(1, 2147483647).CheckedSubtract(TFrac(1, 2147483646)));
 static_assert(Same(*TFrac(-2147483647, 2).CheckedDivide(TFrac(-2147483647, 3)), 3, 2));
 static_assert(!kHalf.CheckedDivide(0) && !TFrac(65536).CheckedMultiply(65536));
+
+// Floor division and its remainder, with the divisor's sign.
+static_assert(*TFrac(7, 2).FloorDivide(TFrac(-1, 3)) == -11);
+static_assert(Same(*TFrac(7, 2).CheckedModulo(TFrac(-1, 3)), -1, 6));
+static_assert(Same(*TFrac(-7, 2).CheckedModulo(2), 1, 2) && *TFrac(-7, 2).FloorDivide(2) == -2);
+static_assert(*TFrac(-INT32_MAX).FloorDivide(TFrac(1, INT32_MAX)) == -4611686014132420609);
+static_assert(!kHalf.FloorDivide(0) && !kHalf.CheckedModulo(0));
+
+// The limits, with what generic code reads from them.
+using Limits = std::numeric_limits<TFrac>;
+static_assert(Limits::is_specialized && Limits::is_signed && Limits::is_exact &&
+              Limits::is_bounded);
+static_assert(!Limits::is_integer && !Limits::is_modulo && !Limits::has_signaling_NaN);
+static_assert(!Limits::is_iec559 && !Limits::traps && Limits::has_denorm == std::denorm_absent);
+static_assert(Limits::digits == 31 && Limits::digits10 == 9 && Limits::radix == 2);
+static_assert(Same(Limits::max(), INT32_MAX, 1) && Same(Limits::lowest(), -INT32_MAX, 1));
+static_assert(Same(Limits::min(), 1, INT32_MAX) && Same(Limits::denorm_min(), 1, INT32_MAX));
+static_assert(Same(Limits::epsilon(), 0, 1) && Same(Limits::round_error(), 0, 1));
+static_assert(Limits::has_infinity && Same(Limits::infinity(), 1, 0) &&
+              Limits::infinity() > Limits::max());
+static_assert(Limits::has_quiet_NaN && Same(Limits::quiet_NaN(), 0, 0));
+static_assert(Limits::infinity() == kInfinity && Limits::quiet_NaN() != Limits::quiet_NaN());
+static_assert(Limits::min() > 0 && Limits::min() < TFrac(1, INT32_MAX - 1));
 
 }  // namespace

@@ -104,10 +104,12 @@ class TFrac {
 
   // + - * / and unary - give exactly what Add, Subtract, Multiply, Divide
   // and Minus on a copy give: the same wrap-around, the same message.
+  // Unary + gives the fraction as it is.
   friend constexpr TFrac operator+(const TFrac& x, const TFrac& y);
   friend constexpr TFrac operator-(const TFrac& x, const TFrac& y);
   friend constexpr TFrac operator*(const TFrac& x, const TFrac& y);
   friend constexpr TFrac operator/(const TFrac& x, const TFrac& y);
+  friend constexpr TFrac operator+(const TFrac& x);
   friend constexpr TFrac operator-(const TFrac& x);
   constexpr TFrac& operator+=(const TFrac& other);
   constexpr TFrac& operator-=(const TFrac& other);
@@ -166,6 +168,12 @@ class TFrac {
   [[nodiscard]] constexpr std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
   [[nodiscard]] constexpr std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
   [[nodiscard]] constexpr std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  // x − y·⌊x / y⌋, which has the sign of y, as Python's % and Julia's mod:
+  // 7/2 modulo -1/3 is -1/6. None likewise, y = 0 included.
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedModulo(const TFrac& y) const;
+  // ⌊x / y⌋ exactly, as Python's // (7/2 over -1/3 gives -11); always in 64
+  // bits, since |x / y| < 2^62. None as for CheckedModulo.
+  [[nodiscard]] constexpr std::optional<std::int64_t> FloorDivide(const TFrac& y) const;
   // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
   // negative exponent takes the reciprocal's power, and zero to a negative
   // power is none.
@@ -182,6 +190,8 @@ class TFrac {
   [[nodiscard]] constexpr std::optional<std::int64_t> Round() const;  // halves away from zero
   // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
   [[nodiscard]] constexpr int Sign() const;
+  // Whether the value is an integer: "4/2" is, x/0 and 0/0 are not.
+  [[nodiscard]] constexpr bool IsInteger() const;
   // -x when the value is below zero, else x: the fields are not reduced,
   // and it wraps as unary minus does (abs of -2147483648/1 is itself).
   // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
@@ -202,6 +212,8 @@ class TFrac {
       double x, std::int32_t max_denominator);
   // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
   [[nodiscard]] constexpr double ToDouble() const;
+  // ToDouble(), as static_cast<double>(x).
+  constexpr explicit operator double() const;
   // The exact value of a text, in lowest terms, if it fits; none for
   // anything else. The same in every locale: ASCII white space around
   // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
@@ -248,6 +260,8 @@ class TFrac {
   static void operator delete(void* pointer, void* place) noexcept;
 
  private:
+  friend class std::numeric_limits<TFrac>;
+
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
   static constexpr Order Compare(const TFrac& x, const TFrac& y);
   template <class F>
@@ -262,6 +276,9 @@ class TFrac {
   // For results known to be in lowest terms with a positive denominator.
   struct InLowestTerms {};
   constexpr TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d);
+  // The fields as given, silently, for the limits' infinity and NaN.
+  struct AsGiven {};
+  constexpr TFrac(AsGiven /*given*/, std::int32_t n, std::int32_t d);
 
   // What the value operators compute.
   static constexpr TFrac SumOf(const TFrac& x, const TFrac& y);
@@ -288,8 +305,9 @@ class TFrac {
   bool lowest_terms = false;
 };
 
-// Writes ToString().
+// Writes ToString(), to a narrow or a wide stream.
 FRACTION_EXPORT std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
+FRACTION_EXPORT std::wostream& operator<<(std::wostream& out, const TFrac& fraction);
 
 // Reads, after the stream's white-space skip, an optional sign and digits,
 // then optionally '/', an optional sign and digits, and stores what the text
@@ -307,6 +325,59 @@ template <>
 struct hash<fraction::TFrac> {
   FRACTION_EXPORT std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
 };
+
+// TFrac as generic numeric code sees it: signed, bounded, exact and not an
+// integer, with the infinities and NaN of its zero denominators.
+// - min() is the smallest positive value, as for floating-point types, and
+//   lowest() -max(): -2147483648/1 is invalid data.
+// - digits (31) and digits10 (9) count what every integer in the range
+//   keeps, as for int32_t: all of ±(2^31 − 1) is exact.
+// - epsilon() and round_error() are 0: the arithmetic is exact or wraps,
+//   and never rounds, so a tolerance scaled by them asks for equality; the
+//   spacing at 1, 1/2147483646, would wrap in nearly any product.
+// - Nothing floating-point applies: no exponents, no denormals, nothing
+//   traps (division by zero gives 0/1), the wrap-around is no modular
+//   arithmetic of values, and the round style is the default one.
+// - infinity() and quiet_NaN() are 1/0 and 0/0 as stored, without the
+//   message; signaling_NaN() is 0/1, as it is absent.
+// NOLINTBEGIN(readability-identifier-naming): the standard's names
+template <>
+class numeric_limits<fraction::TFrac> {
+ public:
+  static constexpr bool is_specialized = true;
+  static constexpr fraction::TFrac min() noexcept;     // 1/2147483647
+  static constexpr fraction::TFrac max() noexcept;     // 2147483647/1
+  static constexpr fraction::TFrac lowest() noexcept;  // -2147483647/1
+  static constexpr int digits = 31;
+  static constexpr int digits10 = 9;
+  static constexpr int max_digits10 = 0;
+  static constexpr bool is_signed = true;
+  static constexpr bool is_integer = false;
+  static constexpr bool is_exact = true;
+  static constexpr int radix = 2;
+  static constexpr fraction::TFrac epsilon() noexcept;      // 0/1
+  static constexpr fraction::TFrac round_error() noexcept;  // 0/1
+  static constexpr int min_exponent = 0;
+  static constexpr int min_exponent10 = 0;
+  static constexpr int max_exponent = 0;
+  static constexpr int max_exponent10 = 0;
+  static constexpr bool has_infinity = true;
+  static constexpr bool has_quiet_NaN = true;
+  static constexpr bool has_signaling_NaN = false;
+  static constexpr float_denorm_style has_denorm = denorm_absent;
+  static constexpr bool has_denorm_loss = false;
+  static constexpr fraction::TFrac infinity() noexcept;       // 1/0
+  static constexpr fraction::TFrac quiet_NaN() noexcept;      // 0/0
+  static constexpr fraction::TFrac signaling_NaN() noexcept;  // 0/1
+  static constexpr fraction::TFrac denorm_min() noexcept;     // min()
+  static constexpr bool is_iec559 = false;
+  static constexpr bool is_bounded = true;
+  static constexpr bool is_modulo = false;
+  static constexpr bool traps = false;
+  static constexpr bool tinyness_before = false;
+  static constexpr float_round_style round_style = round_toward_zero;
+};
+// NOLINTEND(readability-identifier-naming)
 
 }  // namespace std
 

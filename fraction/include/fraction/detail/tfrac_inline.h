@@ -104,6 +104,26 @@ constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
   return power;
 }
 
+// ⌊x / y⌋ for denominators of at least 1 and y ≠ 0, and what is left:
+// x − y·quotient = remainder / (b·d). As x / y = a·d / (b·c), with the
+// sign of c moved onto both parts the divisor is positive, and the floored
+// quotient is the truncated one, one less where the remainder is negative.
+// Each part is below 2^62 in magnitude, so all of it is exact.
+struct FlooredQuotient {
+  std::int64_t quotient;
+  std::int64_t remainder;
+};
+
+constexpr FlooredQuotient FloorQuotient(const TFrac& x, const TFrac& y) {
+  const std::int64_t sign = SignOf(y.Numerator());
+  const std::int64_t n = Times(x.Numerator(), y.Denominator()) * sign;
+  const std::int64_t m = Times(x.Denominator(), y.Numerator()) * sign;
+  const std::int64_t borrow = static_cast<std::int64_t>(n % m < 0);
+  // n − m·quotient lies in [0, m); turned back by the sign, it is the
+  // numerator of x − y·quotient over b·d.
+  return {n / m - borrow, (n % m + borrow * m) * sign};
+}
+
 constexpr std::int64_t kTwoTo31 = std::int64_t{1} << 31;
 
 // Where n/d lies against y, exactly: -1, 0 or 1, for 1 <= n <= 2^31,
@@ -160,6 +180,9 @@ constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominat
 
 constexpr TFrac::TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
     : numerator(n), denominator(d), lowest_terms(true) {}
+
+constexpr TFrac::TFrac(AsGiven /*given*/, std::int32_t n, std::int32_t d)
+    : numerator(n), denominator(d) {}
 
 // Magnitudes in unsigned arithmetic, where |INT64_MIN| fits.
 constexpr std::optional<TFrac> TFrac::FromIntegers(std::int64_t n, std::int64_t d) {
@@ -242,6 +265,7 @@ constexpr TFrac operator+(const TFrac& x, const TFrac& y) { return TFrac::SumOf(
 constexpr TFrac operator-(const TFrac& x, const TFrac& y) { return TFrac::DifferenceOf(x, y); }
 constexpr TFrac operator*(const TFrac& x, const TFrac& y) { return TFrac::ProductOf(x, y); }
 constexpr TFrac operator/(const TFrac& x, const TFrac& y) { return TFrac::QuotientOf(x, y); }
+constexpr TFrac operator+(const TFrac& x) { return x; }
 constexpr TFrac operator-(const TFrac& x) { return TFrac::NegativeOf(x); }
 constexpr TFrac& TFrac::operator+=(const TFrac& other) { return *this = *this + other; }
 constexpr TFrac& TFrac::operator-=(const TFrac& other) { return *this = *this - other; }
@@ -418,6 +442,17 @@ constexpr std::optional<TFrac> TFrac::CheckedDivide(const TFrac& other) const {
   return Exact(quotient.numerator, quotient.denominator);
 }
 
+constexpr std::optional<TFrac> TFrac::CheckedModulo(const TFrac& y) const {
+  if (!detail::PositiveDenominators(*this, y) || y.numerator == 0) return std::nullopt;
+  return Exact(detail::FloorQuotient(*this, y).remainder,
+               detail::Times(denominator, y.denominator));
+}
+
+constexpr std::optional<std::int64_t> TFrac::FloorDivide(const TFrac& y) const {
+  if (!detail::PositiveDenominators(*this, y) || y.numerator == 0) return std::nullopt;
+  return detail::FloorQuotient(*this, y).quotient;
+}
+
 // A fraction from text may be unreduced ("2/4"): it is reduced first, in 64
 // bits, where |INT32_MIN| fits. Coprime parts stay coprime in every power,
 // so the result needs no gcd.
@@ -480,6 +515,11 @@ constexpr int TFrac::Sign() const {
   return detail::Signum(numerator) * (1 - 2 * static_cast<int>(denominator < 0));
 }
 
+// In 64 bits, where INT32_MIN % -1 is 0 rather than an overflow.
+constexpr bool TFrac::IsInteger() const {
+  return denominator != 0 && std::int64_t{numerator} % denominator == 0;
+}
+
 constexpr TFrac abs(const TFrac& x) {  // NOLINT(readability-identifier-naming)
   return x.Sign() < 0 ? -x : x;
 }
@@ -499,6 +539,8 @@ constexpr double TFrac::ToDouble() const {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
   return numerator > 0 ? kInfinity : -kInfinity;
 }
+
+constexpr TFrac::operator double() const { return ToDouble(); }
 
 // Methods on pointers
 
@@ -521,5 +563,33 @@ inline void* TFrac::operator new(std::size_t /*size*/, void* place) noexcept { r
 inline void TFrac::operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
 
 }  // namespace fraction
+
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::min() noexcept {
+  return fraction::TFrac(1, INT32_MAX);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::max() noexcept {
+  return fraction::TFrac(INT32_MAX);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::lowest() noexcept {
+  return fraction::TFrac(-INT32_MAX);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::epsilon() noexcept {
+  return fraction::TFrac();
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::round_error() noexcept {
+  return fraction::TFrac();
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::infinity() noexcept {
+  return fraction::TFrac(fraction::TFrac::AsGiven{}, 1, 0);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::quiet_NaN() noexcept {
+  return fraction::TFrac(fraction::TFrac::AsGiven{}, 0, 0);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::signaling_NaN() noexcept {
+  return fraction::TFrac();
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::denorm_min() noexcept {
+  return min();
+}
 
 #endif  // FRACTION_DETAIL_TFRAC_INLINE_H
