@@ -127,26 +127,17 @@ constexpr FlooredQuotient FloorQuotient(const TFrac& x, const TFrac& y) {
 constexpr std::int64_t kTwoTo31 = std::int64_t{1} << 31;
 
 // Where n/d lies against y, exactly: -1, 0 or 1, for 1 <= n <= 2^31,
-// 1 <= d <= 2^31 and a finite y > 0 of a binary floating-point type.
-//
-// Rounding is monotone, so where the rounded product y·d differs from n,
-// the exact one differs in the same direction; d and n are exact in double
-// (a float is widened to it). Otherwise both are compared 31 binary digits
-// at a time, n/d's by long division and y's by splitting off whole parts,
-// which is exact: scaling by a power of two and subtracting the whole part
-// lose no bit. The first step decides when y < 2^-31 <= n/d; otherwise y's
-// lowest bit is at least 2^(-31 - 63) for a significand of up to 64 bits
-// (113 for a quadruple long double), and each step moves it 31 bits up, so
-// the rest is 0 after four steps (five).
+// 1 <= d <= 2^31 and a finite y > 0 of a binary floating-point type. Both
+// are compared 31 binary digits at a time, n/d's by long division and y's
+// by splitting off whole parts, which is exact: scaling by a power of two
+// and subtracting the whole part lose no bit. The first step decides when
+// y < 2^-31 <= n/d; otherwise y's lowest bit is at least 2^(-31 - 63) for
+// a significand of up to 64 bits (113 for a quadruple long double), and
+// each step moves it 31 bits up, so the rest is 0 after four steps (five).
 template <class F>
 constexpr int CompareMagnitude(std::int64_t n, std::int64_t d, F y) {
   constexpr auto kScale = static_cast<F>(kTwoTo31);
   if (y > kScale) return -1;
-  using Widened = decltype(y + 0.0);
-  const Widened product = static_cast<Widened>(y) * static_cast<Widened>(d);
-  const auto whole_n = static_cast<Widened>(n);
-  if (product < whole_n) return 1;
-  if (product > whole_n) return -1;
   F rest = y;
   std::int64_t remainder = n;
   for (;;) {
@@ -161,6 +152,24 @@ constexpr int CompareMagnitude(std::int64_t n, std::int64_t d, F y) {
       return static_cast<int>(remainder != 0) - static_cast<int>(rest != 0);
     }
   }
+}
+
+// Where n/d lies against y, exactly, for 1 <= d <= 2^31, |n| <= 2^31 and
+// any y but NaN. Rounding is monotone, so where the rounded product y·d
+// differs from n, the exact one differs in the same direction, an infinite
+// y included; n and d are exact in double, to which a float is widened.
+// That decides nearly always, without a branch on the outcome. Where it
+// does not, y·d is nearly n: zero only with it, else of its sign.
+template <class F>
+constexpr int CompareFinite(std::int64_t n, std::int64_t d, F y) {
+  using Widened = decltype(y + 0.0);
+  const Widened product = static_cast<Widened>(y) * static_cast<Widened>(d);
+  const auto whole_n = static_cast<Widened>(n);
+  if (product != whole_n) {
+    return static_cast<int>(product < whole_n) - static_cast<int>(product > whole_n);
+  }
+  if (n == 0) return 0;
+  return n > 0 ? CompareMagnitude(n, d, y) : -CompareMagnitude(-n, d, -y);
 }
 
 }  // namespace detail
@@ -290,29 +299,20 @@ constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
 }
 
 // NaN is the one value unequal to itself, and is ruled out first, so that
-// no comparison below raises the floating-point invalid flag. Then an
-// infinity on either side, or differing signs, decide; otherwise the
-// magnitudes do, the other way round below zero.
+// no comparison below raises the floating-point invalid flag. An infinite
+// fraction equals the same infinity and lies beyond everything else.
 template <class F>
 constexpr TFrac::Order TFrac::CompareWith(const TFrac& x, F y) {
   const detail::Value v = detail::ValueOf(x);
   if (y != y || (v.numerator == 0 && v.denominator == 0)) {
     return Order::kUnordered;
   }
-  constexpr F kInfinity = std::numeric_limits<F>::infinity();
-  const int x_infinity = v.denominator == 0 ? detail::Signum(v.numerator) : 0;
-  const int y_infinity = static_cast<int>(y == kInfinity) - static_cast<int>(y == -kInfinity);
-  const int x_sign = detail::Signum(v.numerator);
-  const int y_sign = static_cast<int>(y > 0) - static_cast<int>(y < 0);
-  int order = 0;
-  if (x_infinity != 0 || y_infinity != 0) {
-    order = detail::Signum(x_infinity - y_infinity);
-  } else if (x_sign != y_sign || x_sign == 0) {
-    order = detail::Signum(x_sign - y_sign);
-  } else {
-    order = x_sign * detail::CompareMagnitude(v.numerator * x_sign, v.denominator, y < 0 ? -y : y);
+  if (v.denominator == 0) {
+    constexpr F kInfinity = std::numeric_limits<F>::infinity();
+    if (y == (v.numerator > 0 ? kInfinity : -kInfinity)) return Order::kEqual;
+    return v.numerator > 0 ? Order::kGreater : Order::kLess;
   }
-  return static_cast<Order>(order + 1);
+  return static_cast<Order>(detail::CompareFinite(v.numerator, v.denominator, y) + 1);
 }
 
 constexpr bool operator==(const TFrac& x, const TFrac& y) {
