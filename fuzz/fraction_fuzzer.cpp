@@ -382,7 +382,7 @@ void CheckBesideOtherNumbers(const TFrac& x, const TFrac& y, double raw) {
   if (b < 1 || d < 1 || c == 0) {
     Require(!q && !r, "FloorDivide and CheckedModulo give none for an undefined quotient");
   } else {
-    const Int128 n = a * d, m = b * c, k = q.value_or(0);  // x / y = n / m
+    const Int128 n = Int128{a} * d, m = Int128{b} * c, k = q.value_or(0);  // x / y = n / m
     Require(q && (m > 0 ? m * k <= n && n < m * (k + 1) : m * k >= n && n > m * (k + 1)),
             "FloorDivide gives the floor of x / y");
     // x − y·k = (n − m·k) / (b·d), where |n − m·k| < |m| < 2^62.

@@ -205,20 +205,20 @@ TEST(FractionComparison, RoundingSignAndAbsTakeTheStoredValueExactly) {
     const char* text;
     std::int64_t floor, ceil, trunc, round;
     int sign;
-    const char* abs;
     bool integer;
+    const char* abs;
   };
   const Case cases[] = {
-      {"7/-2", -4, -3, -3, -4, -1, "-7/-2", false},  // halves away from zero
-      {"-3/-6", 0, 1, 0, 1, 1, "-3/-6", false},
-      {"2147483647/-2147483648", -1, 0, 0, -1, -1, "-2147483647/-2147483648", false},
-      {"-2147483648/-1", kTwoTo31, kTwoTo31, kTwoTo31, kTwoTo31, 1, "-2147483648/-1", true},
-      {"-2147483648/1", -kTwoTo31, -kTwoTo31, -kTwoTo31, -kTwoTo31, -1, "-2147483648/1",
-       true},  // abs wraps
-      {"-4/-2", 2, 2, 2, 2, 1, "-4/-2", true},
-      {"0/-7", 0, 0, 0, 0, 0, "0/-7", true},
-      {"-5/0", kNone, kNone, kNone, kNone, -1, "5/0", false},
-      {"0/0", kNone, kNone, kNone, kNone, 0, "0/0", false},
+      {"7/-2", -4, -3, -3, -4, -1, false, "-7/-2"},  // halves away from zero
+      {"-3/-6", 0, 1, 0, 1, 1, false, "-3/-6"},
+      {"2147483647/-2147483648", -1, 0, 0, -1, -1, false, "-2147483647/-2147483648"},
+      {"-2147483648/-1", kTwoTo31, kTwoTo31, kTwoTo31, kTwoTo31, 1, true, "-2147483648/-1"},
+      {"-2147483648/1", -kTwoTo31, -kTwoTo31, -kTwoTo31, -kTwoTo31, -1, true,
+       "-2147483648/1"},  // abs wraps
+      {"-4/-2", 2, 2, 2, 2, 1, true, "-4/-2"},
+      {"0/-7", 0, 0, 0, 0, 0, true, "0/-7"},
+      {"-5/0", kNone, kNone, kNone, kNone, -1, false, "5/0"},
+      {"0/0", kNone, kNone, kNone, kNone, 0, false, "0/0"},
   };
   for (const Case& c : cases) {
     const TFrac x(c.text);
