@@ -26,10 +26,13 @@ static_assert(Same(TFrac(INT32_MAX, INT32_MAX), 1, 1) && Same(TFrac(-INT32_MAX, 
 static_assert(Same(TFrac(-1073741824, 2147483646), -536870912, 1073741823));
 static_assert(TFrac::Gcd(0, -3) == -3 && TFrac::Gcd(-12, 18) == 6);
 static_assert(TFrac::Gcd(1836311903, 1134903170) == 1);  // Fibonacci: the longest gcd
+
+// FromIntegers: exact from any 64-bit parts, or none (and never the message).
 static_assert(Same(*TFrac::FromIntegers(4294967296, -8589934592), -1, 2));
-static_assert(Same(*TFrac::FromIntegers(INT64_MIN, INT64_MIN), 1, 1));
-static_assert(Same(*TFrac::FromIntegers(0, INT64_MIN), 0, 1) && !TFrac::FromIntegers(1, 0));
-static_assert(!TFrac::FromIntegers(INT64_MIN, 1) && !TFrac::FromIntegers(INT32_MIN, 1));
+static_assert(Same(*TFrac::FromIntegers(INT64_MIN, INT64_MIN), 1, 1) && !TFrac::FromIntegers(1, 0));
+static_assert(Same(*TFrac::FromIntegers(0, INT64_MIN), 0, 1) && !TFrac::FromIntegers(INT64_MIN, 2));
+static_assert(Same(*TFrac::FromIntegers(2, INT32_MIN), -1, 1073741824));
+static_assert(!TFrac::FromIntegers(INT32_MIN, 1) && !TFrac::FromIntegers(1, INT32_MIN));
 
 // The operators, with integers in their places.
 static_assert(TFrac(1, 2) + TFrac(1, 3) == TFrac(5, 6));
@@ -62,16 +65,9 @@ static_assert(kHalf.ToDouble() == 0.5 && TFrac(0, 0).ToDouble() != TFrac(0, 0).T
 static_assert(static_cast<double>(TFrac(-3, 4)) == -0.75);
 
 // Beside floating-point values, exactly: 0.1 is 3602879701896397/2^55.
-static_assert(TFrac(1, 10) < 0.1 && 0.1f > TFrac(1, 10) && TFrac(-1, 10) > -0.1);
-static_assert(TFrac(214748364, INT32_MAX) < 0.1 && TFrac(1, 3) > 0.3333333333333333);
-static_assert(TFrac(INT32_MAX, INT32_MAX - 1) > 1.0000000004656613 && TFrac(7) == 7.0);
-static_assert(TFrac(0) == -0.0 && TFrac(1, INT32_MAX) > 4.9e-324 &&
-              -4.9e-324 > TFrac(-1, INT32_MAX));
-static_assert(TFrac(-INT32_MAX) > -2147483648.0 && TFrac(INT32_MAX) < 2147483648.0f);
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-static_assert(TFrac(INT32_MAX) < kInfinity && -kInfinity < TFrac(-INT32_MAX));
-static_assert(!(TFrac(0, 0) == 0.0) && TFrac(0, 0) != kNaN && !(TFrac(1) <= kNaN) && !(kNaN >= 1));
+static_assert(TFrac(1, 10) < 0.1 && 0.1f > TFrac(1, 10) && TFrac(1, 3) > 0.3333333333333333);
+static_assert(TFrac(0) == -0.0 && TFrac(INT32_MAX) < kInfinity && TFrac(0, 0) != 0.0);
 
 // Rounding, sign, abs and powers.
 static_assert(*TFrac(-7, 2).Floor() == -4 && *TFrac(-7, 2).Ceil() == -3);
@@ -96,24 +92,19 @@ static_assert(!kHalf.CheckedDivide(0) && !TFrac(65536).CheckedMultiply(65536));
 // Floor division and its remainder, with the divisor's sign.
 static_assert(*TFrac(7, 2).FloorDivide(TFrac(-1, 3)) == -11);
 static_assert(Same(*TFrac(7, 2).CheckedModulo(TFrac(-1, 3)), -1, 6));
-static_assert(Same(*TFrac(-7, 2).CheckedModulo(2), 1, 2) && *TFrac(-7, 2).FloorDivide(2) == -2);
-static_assert(*TFrac(-INT32_MAX).FloorDivide(TFrac(1, INT32_MAX)) == -4611686014132420609);
 static_assert(!kHalf.FloorDivide(0) && !kHalf.CheckedModulo(0));
 
 // The limits, with what generic code reads from them.
 using Limits = std::numeric_limits<TFrac>;
 static_assert(Limits::is_specialized && Limits::is_signed && Limits::is_exact &&
-              Limits::is_bounded);
-static_assert(!Limits::is_integer && !Limits::is_modulo && !Limits::has_signaling_NaN);
-static_assert(!Limits::is_iec559 && !Limits::traps && Limits::has_denorm == std::denorm_absent);
+              Limits::is_bounded && !Limits::is_integer && !Limits::is_modulo);
 static_assert(Limits::digits == 31 && Limits::digits10 == 9 && Limits::radix == 2);
 static_assert(Same(Limits::max(), INT32_MAX, 1) && Same(Limits::lowest(), -INT32_MAX, 1));
 static_assert(Same(Limits::min(), 1, INT32_MAX) && Same(Limits::denorm_min(), 1, INT32_MAX));
 static_assert(Same(Limits::epsilon(), 0, 1) && Same(Limits::round_error(), 0, 1));
 static_assert(Limits::has_infinity && Same(Limits::infinity(), 1, 0) &&
-              Limits::infinity() > Limits::max());
-static_assert(Limits::has_quiet_NaN && Same(Limits::quiet_NaN(), 0, 0));
-static_assert(Limits::infinity() == kInfinity && Limits::quiet_NaN() != Limits::quiet_NaN());
-static_assert(Limits::min() > 0 && Limits::min() < TFrac(1, INT32_MAX - 1));
+              Limits::infinity() == kInfinity);
+static_assert(Limits::has_quiet_NaN && Same(Limits::quiet_NaN(), 0, 0) &&
+              !Limits::has_signaling_NaN);
 
 }  // namespace

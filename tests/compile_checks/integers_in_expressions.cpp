@@ -16,16 +16,12 @@
 
 using fraction::TFrac;
 
-static_assert(std::is_convertible_v<char, TFrac> && std::is_convertible_v<short, TFrac> &&
-              std::is_convertible_v<std::uint16_t, TFrac> && std::is_convertible_v<int, TFrac> &&
-              std::is_convertible_v<std::int32_t, TFrac> && std::is_convertible_v<bool, TFrac>);
-static_assert(!std::is_convertible_v<long long, TFrac> &&
-              !std::is_convertible_v<std::int64_t, TFrac> &&
-              !std::is_convertible_v<std::uint32_t, TFrac> &&
-              !std::is_convertible_v<std::size_t, TFrac> &&
-              !std::is_constructible_v<TFrac, int, long long> &&
-              !std::is_convertible_v<double, TFrac>);
-static_assert(std::is_convertible_v<long, TFrac> == (LONG_MAX == INT32_MAX));
+template <class... T>
+constexpr bool kConvert = (std::is_convertible_v<T, TFrac> && ...);
+static_assert(kConvert<bool, char, short, std::uint16_t, int, std::int32_t>);
+static_assert(!kConvert<long long> && !kConvert<std::int64_t> && !kConvert<std::uint32_t> &&
+              !kConvert<std::size_t> && !std::is_constructible_v<TFrac, int, long long>);
+static_assert(kConvert<long> == (LONG_MAX == INT32_MAX));
 
 bool Integers() {
   const TFrac five = 5;
