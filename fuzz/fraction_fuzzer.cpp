@@ -448,11 +448,33 @@ void CheckContinuedFraction(const TFrac& x) {
   }
 }
 
-// Continued fractions and Simplest, on the fractions
+// Parse reads back what ToRepeatingDecimal writes, which has no more digits
+// than it must, nor than it may, and is ToDecimal's text where it ends.
+void CheckRepeatingDecimal(const TFrac& x, int max_digits) {
+  const std::optional<std::string> text = x.ToRepeatingDecimal(max_digits);
+  if (x.Denominator() == 0 || !text) {
+    Require(x.Denominator() != 0 || text == x.ToDecimal(0), "x/0 gives inf, -inf or nan");
+    return;
+  }
+  const std::size_t point = text->find('.'), period = text->find('(');
+  const std::size_t digits = point == std::string::npos
+                                 ? 0
+                                 : text->size() - point - 1 - (period == std::string::npos ? 0 : 2);
+  Require(static_cast<int>(digits) <= max_digits || digits == 0, "within the cap");
+  Require(digits == 0 || !x.ToRepeatingDecimal(static_cast<int>(digits) - 1), "the fewest digits");
+  Require(period != std::string::npos || *text == x.ToDecimal(static_cast<int>(digits)),
+          "a decimal that ends is ToDecimal's");
+  const std::optional<TFrac> back = TFrac::Parse(*text), exact = TFrac::Parse(x.ToString());
+  Require(back.has_value() == exact.has_value() && (!back || back->Equal(&*exact)),
+          "Parse of ToRepeatingDecimal gives the value back");
+}
+
+// Continued fractions, Simplest and repeating decimals, on the fractions
 // and doubles of one input.
-void CheckContinuedFractions(const TFrac (&fractions)[3], const double (&doubles)[4]) {
+void CheckContinuedFractions(const TFrac (&fractions)[3], const double (&doubles)[4], int knob) {
   for (const TFrac& x : fractions) {
     CheckContinuedFraction(x);
+    CheckRepeatingDecimal(x, knob);
     for (const TFrac& y : fractions) {
       const std::optional<Rational> lo = ExactValue(x), hi = ExactValue(y);
       const std::optional<TFrac> simplest = fraction::Simplest(x, y);
@@ -547,6 +569,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckApproximate(raw, knob % 64 + 1);
   CheckApproximate(raw, INT32_MAX);
   CheckApproximate(raw, static_cast<std::int32_t>(b));
-  CheckContinuedFractions({x, y, z}, {raw, x.ToDouble(), y.ToDouble(), z.ToDouble()});
+  CheckContinuedFractions({x, y, z}, {raw, x.ToDouble(), y.ToDouble(), z.ToDouble()}, knob);
   return 0;
 }

@@ -23,6 +23,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kPi = 3.14159265358979323846;
 
 std::string Shown(const std::optional<TFrac>& f) { return f ? f->ToString() : "none"; }
+std::string Shown(const std::optional<std::string>& text) { return text ? *text : "none"; }
 std::string Shown(std::int64_t term) { return std::to_string(term); }
 std::string Shown(const TFrac& f) { return f.ToString(); }
 
@@ -195,12 +196,66 @@ TEST(FractionConversion, ParseReadsExactValuesThatFit) {
                    "2",
                    4),
        "none"},
+      {"0.(3)", "1/3"},
+      {"1.(9)", "2/1"},
+      {"-.(142857)", "-1/7"},
+      {"00012.34(56)", "61111/4950"},
+      {" +2.5(0)\n", "5/2"},
+      {"2147483646.(9)", "2147483647/1"},
+      {"2147483647.(9)", "none"},
+      {"0.(" + std::string(5000, '3') + ")", "1/3"},
+      {"0.(" + five_thousand_zeros + "1)", "none"},
+      {"0.()", "none"},
+      {"(3)", "none"},
+      {"1(3)", "none"},
+      {"0.(3)e2", "none"},
+      {"0.(3", "none"},
+      {"0.(3))", "none"},
+      {"0.(-3)", "none"},
   };
   for (const Case& c : cases) {
     std::optional<TFrac> parsed;
     EXPECT_EQ(StdoutOf([&] { parsed = TFrac::Parse(c.text); }), "");
     EXPECT_EQ(Shown(parsed), c.result) << '"' << c.text.substr(0, 60) << '"';
   }
+}
+
+TEST(FractionConversion, ToRepeatingDecimalIsExactOrNone) {
+  struct Case {
+    const char* fraction;
+    int max_digits;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"1/3", 1, "0.(3)"},
+      {"1/3", 0, "none"},
+      {"-1/6", 2, "-0.1(6)"},
+      {"-1/6", 1, "none"},
+      {"17/7", 6, "2.(428571)"},
+      {"17/7", 5, "none"},
+      {"1/12", 3, "0.08(3)"},
+      {"7/-15", 2, "-0.4(6)"},
+      {"1/81", 9, "0.(012345679)"},
+      {"1/4", 2, "0.25"},
+      {"1/4", 1, "none"},
+      {"5/1", -3, "5"},
+      {"0/-7", 0, "0"},
+      {"-2147483648/-1", 0, "2147483648"},
+      {"1/-2147483648", 31, "-0.0000000004656612873077392578125"},
+      {"1/-2147483648", 30, "none"},
+      {"1/2147483647", 1000000, "none"},  // a period of 195225786 digits
+      {"5/0", 0, "inf"},
+      {"-5/0", 0, "-inf"},
+      {"0/0", 0, "nan"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Shown(TFrac(c.fraction).ToRepeatingDecimal(c.max_digits)), c.text)
+        << c.fraction << ", " << c.max_digits;
+  }
+  // 10 is a primitive root of the prime 65537: a period of 65536 digits.
+  const std::optional<std::string> long_period = TFrac(1, 65537).ToRepeatingDecimal(65536);
+  EXPECT_EQ(long_period.value_or("").size(), 65540u);
+  EXPECT_EQ(Shown(TFrac::Parse(long_period.value_or(""))), "1/65537");
 }
 
 TEST(FractionContinuedFraction, TermsAndConvergentsOfTheValue) {
