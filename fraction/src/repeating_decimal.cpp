@@ -55,7 +55,7 @@ std::optional<std::string> TFrac::ToRepeatingDecimal(int max_digits) const {
   }
   const detail::Value value = detail::ValueOf(*this);
   // Magnitudes up to 2^31, in 64 bits.
-  std::uint64_t magnitude =
+  auto magnitude =
       static_cast<std::uint64_t>(value.numerator < 0 ? -value.numerator : value.numerator);
   auto divisor = static_cast<std::uint64_t>(value.denominator);
   const std::uint64_t divisor_gcd = std::gcd(magnitude, divisor);
