@@ -372,6 +372,11 @@ void CheckApproximate(double x, std::int32_t bound) {
   }
 }
 
+// Both none, or the same fields.
+bool Same(const std::optional<TFrac>& a, const std::optional<TFrac>& b) {
+  return a.has_value() == b.has_value() && (!a || a->Equal(&*b));
+}
+
 // An exact value n/d, d > 0: of a fraction's fields, or of zero or a double
 // in [2^-30, 2^31), within what 128-bit products below can take.
 struct Rational {
@@ -428,9 +433,7 @@ void CheckContinuedFraction(const TFrac& x) {
   }
   const std::optional<TFrac> back = fraction::FromContinuedFraction(terms.begin(), terms.end());
   const std::vector<TFrac> convergents = fraction::Convergents(x);
-  const std::optional<TFrac> simplest = fraction::Simplest(x, x);
-  Require(back.has_value() == exact.has_value() && (!back || back->Equal(&*exact)) &&
-              simplest.has_value() == exact.has_value() && (!simplest || simplest->Equal(&*exact)),
+  Require(Same(back, exact) && Same(fraction::Simplest(x, x), exact),
           "FromContinuedFraction(ContinuedFraction(x)) and Simplest(x, x) give x's value");
   Require(convergents.size() == (exact ? terms.size() : 0) &&
               (!exact || convergents.back().Equal(&*exact)),
@@ -449,7 +452,7 @@ void CheckContinuedFraction(const TFrac& x) {
 }
 
 // Parse reads back what ToRepeatingDecimal writes, which has no more digits
-// than it must, nor than it may, and is ToDecimal's text where it ends.
+// than it must, nor than it may.
 void CheckRepeatingDecimal(const TFrac& x, int max_digits) {
   const std::optional<std::string> text = x.ToRepeatingDecimal(max_digits);
   if (x.Denominator() == 0 || !text) {
@@ -462,10 +465,7 @@ void CheckRepeatingDecimal(const TFrac& x, int max_digits) {
                                  : text->size() - point - 1 - (period == std::string::npos ? 0 : 2);
   Require(static_cast<int>(digits) <= max_digits || digits == 0, "within the cap");
   Require(digits == 0 || !x.ToRepeatingDecimal(static_cast<int>(digits) - 1), "the fewest digits");
-  Require(period != std::string::npos || *text == x.ToDecimal(static_cast<int>(digits)),
-          "a decimal that ends is ToDecimal's");
-  const std::optional<TFrac> back = TFrac::Parse(*text), exact = TFrac::Parse(x.ToString());
-  Require(back.has_value() == exact.has_value() && (!back || back->Equal(&*exact)),
+  Require(Same(TFrac::Parse(*text), TFrac::Parse(x.ToString())),
           "Parse of ToRepeatingDecimal gives the value back");
 }
 
@@ -487,8 +487,7 @@ void CheckContinuedFractions(const TFrac (&fractions)[3], const double (&doubles
     for (const double hi : doubles) {
       const std::optional<TFrac> simplest = fraction::Simplest(lo, hi);
       const std::optional<TFrac> a = TFrac::FromDouble(lo), b = TFrac::FromDouble(hi);
-      const std::optional<TFrac> exact = a && b ? fraction::Simplest(*a, *b) : simplest;
-      Require(simplest.has_value() == exact.has_value() && (!simplest || simplest->Equal(&*exact)),
+      Require(!a || !b || Same(simplest, fraction::Simplest(*a, *b)),
               "Simplest of doubles is Simplest of their exact values");
       const std::optional<Rational> low = ExactValue(lo), high = ExactValue(hi);
       if (low && high && lo <= hi) CheckSimplest(*low, *high, simplest);
