@@ -12,6 +12,9 @@ cmake_minimum_required(VERSION 3.20)
 set(allowed_prefixes
   "fraction::TFrac::"
   "fraction::operator"
+  "fraction::ContinuedFraction("
+  "fraction::Convergents("
+  "fraction::Simplest("
   "fraction::EncodeForConsole"
   "fraction::WriteToConsole"
   "fraction::detail::ReportInvalidData()"

@@ -7,6 +7,7 @@
 
 #include "digit_ratio.h"
 #include "fraction/tfrac.h"
+#include "repeating_decimal.h"
 
 namespace fraction {
 namespace {
@@ -112,7 +113,15 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
     }
     return Signed(negative != negative_denominator, detail::ReduceDigits(whole, denominator));
   }
-  const std::string_view fraction = scan.Take('.') ? scan.Digits() : std::string_view();
+  const bool point = scan.Take('.');
+  const std::string_view fraction = point ? scan.Digits() : std::string_view();
+  if (point && scan.Take('(')) {
+    const std::string_view period = scan.Digits();
+    if (period.empty() || !scan.Take(')') || !scan.AtEnd()) {
+      return std::nullopt;
+    }
+    return Signed(negative, detail::ReduceRepeating(whole, fraction, period));
+  }
   if (whole.empty() && fraction.empty()) {
     return std::nullopt;
   }

@@ -218,7 +218,10 @@ class TFrac {
   // anything else. The same in every locale: ASCII white space around
   // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
   // decimal with an optional sign, point and exponent ("-2.5", ".5", "5.",
-  // "1.5e-3"). Parts and exponents of any length are read exactly.
+  // "1.5e-3"), or a repeating decimal, an optional sign, digits, a point,
+  // digits and a nonempty period in parentheses, without an exponent
+  // ("0.(3)" is 1/3, "-.(142857)" -1/7, "1.(9)" 2/1). Parts, periods and
+  // exponents of any length are read exactly.
   [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Parse(std::string_view text);
   // Decimal numerator, '/', decimal denominator, as stored: "-3/2", "0/1".
   [[nodiscard]] FRACTION_EXPORT std::string ToString() const;
@@ -227,6 +230,13 @@ class TFrac {
   // "-0.00" for -1/1000 with 2 digits, no point for 0 digits. x/0 gives
   // "inf" or "-inf", 0/0 "nan".
   [[nodiscard]] FRACTION_EXPORT std::string ToDecimal(int digits) const;
+  // The exact value as a decimal with its period in parentheses: 1/3 is
+  // "0.(3)", -1/6 "-0.1(6)", 1/12 "0.08(3)", 1/4 "0.25", 5/1 "5". The part
+  // before the period and the period are the shortest. None when the digits
+  // after the point (that part and one period) would exceed max_digits (a
+  // negative one counts as 0); x/0 and 0/0 give ToDecimal's "inf", "-inf"
+  // and "nan". Takes time linear in the digits written, at most max_digits.
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::string> ToRepeatingDecimal(int max_digits) const;
 
   // Methods on pointers
 
