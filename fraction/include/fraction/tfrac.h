@@ -162,6 +162,13 @@ class TFrac {
   // "inf" or "-inf", 0/0 "nan".
   [[nodiscard]] FRACTION_EXPORT std::string ToDecimal(int digits) const;
 
+  // The value as std::format writes a double, but exact, for a spec such as
+  // "{:>10.3f}" holds after its colon: [[fill]align][sign]['#']['0'][width]
+  // ['.' precision][type], the type one of e, E, f, F, g, G, or none for
+  // ToString()'s "n/d". Empty for a spec it rejects. fraction/format.h and
+  // fraction/fmt.h give the same to std::format and fmt::format.
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::string> Format(std::string_view spec) const;
+
   // The exact value of a text, in lowest terms, if it fits; none for
   // anything else. The same in every locale: ASCII white space around
   // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
