@@ -1,8 +1,9 @@
-# Builds and runs the consumer project three ways: against the installed
-# package of the build in BUILD_DIR, through its pkg-config file (installed
-# in LIBDIR/pkgconfig), and with the sources in SOURCE_DIR added in.
-# Without BUILD_DIR, the first two against what is installed on the system
-# (from the .deb), found where CMake and pkg-config look by default.
+# Builds and runs the consumer project, with CXX_COMPILER and CXX_FLAGS (the
+# library's own, such as another standard library), three ways: against the
+# installed package of the build in BUILD_DIR, through its pkg-config file
+# (installed in LIBDIR/pkgconfig), and with the sources in SOURCE_DIR added
+# in. Without BUILD_DIR, the first two against what is installed on the
+# system (from the .deb), found where CMake and pkg-config look by default.
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 function(run)
@@ -15,7 +16,8 @@ endfunction()
 function(build_consumer name)
   set(dir "${WORK_DIR}/${name}")
   run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/tests/package" -B "${dir}"
-      -G "${GENERATOR}" -D CMAKE_CXX_COMPILER=${CXX_COMPILER} ${ARGN})
+      -G "${GENERATOR}" -D CMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+      ${ARGN})
   run(${CMAKE_COMMAND} --build "${dir}")
   run("${dir}/consumer")
 endfunction()
