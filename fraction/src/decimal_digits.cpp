@@ -107,7 +107,7 @@ std::string FixedDigits(Magnitude m, std::size_t places, bool point) {
     text.reserve(digits.size() + 1);
     text.append(digits, 0, whole);
     text += '.';
-    text.append(digits, whole, std::string::npos);
+    text.append(digits, whole);
   }
   return text;
 }

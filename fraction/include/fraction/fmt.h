@@ -25,14 +25,16 @@ namespace fmt {
 
 template <>
 struct formatter<fraction::TFrac, char> {
+  // parse and format: the names fmt calls.
   template <class ParseContext>
+  // NOLINTNEXTLINE(readability-identifier-naming)
   constexpr auto parse(ParseContext& context) -> decltype(context.begin()) {
     using fraction::detail::FormatSpec;
     const char* const begin = context.begin();
-    const auto parse = fraction::detail::ParseFormatSpec(
+    const auto read = fraction::detail::ParseFormatSpec(
         std::string_view(begin, static_cast<std::size_t>(context.end() - begin)));
-    if (parse.error != nullptr) FMT_THROW(format_error(parse.error));
-    spec_ = parse.spec;
+    if (read.error != nullptr) FMT_THROW(format_error(read.error));
+    spec_ = read.spec;
     for (int* argument : {&spec_.width_argument, &spec_.precision_argument}) {
       if (*argument == FormatSpec::kNextArgument) {
         *argument = context.next_arg_id();
@@ -45,10 +47,11 @@ struct formatter<fraction::TFrac, char> {
       context.check_dynamic_spec(*argument);  // an integer, where fmt can tell
 #endif
     }
-    return begin + parse.size;
+    return begin + read.size;
   }
 
   template <class FormatContext>
+  // NOLINTNEXTLINE(readability-identifier-naming)
   auto format(const fraction::TFrac& x, FormatContext& context) const -> decltype(context.out()) {
     using fraction::detail::FormatSpec;
     FormatSpec spec = spec_;

@@ -39,13 +39,15 @@ namespace std {
 
 template <>
 struct formatter<fraction::TFrac, char> {
+  // parse and format: the names std::format calls.
+  // NOLINTNEXTLINE(readability-identifier-naming)
   constexpr std::format_parse_context::iterator parse(std::format_parse_context& context) {
     using fraction::detail::FormatSpec;
     const auto begin = context.begin();
-    const auto parse = fraction::detail::ParseFormatSpec(
+    const auto read = fraction::detail::ParseFormatSpec(
         std::string_view(std::to_address(begin), static_cast<std::size_t>(context.end() - begin)));
-    if (parse.error != nullptr) throw std::format_error(parse.error);
-    spec_ = parse.spec;
+    if (read.error != nullptr) throw std::format_error(read.error);
+    spec_ = read.spec;
     for (int* argument : {&spec_.width_argument, &spec_.precision_argument}) {
       if (*argument == FormatSpec::kNextArgument) {
         *argument = static_cast<int>(context.next_arg_id());
@@ -53,10 +55,11 @@ struct formatter<fraction::TFrac, char> {
         context.check_arg_id(static_cast<std::size_t>(*argument));
       }
     }
-    return begin + static_cast<std::ptrdiff_t>(parse.size);
+    return begin + static_cast<std::ptrdiff_t>(read.size);
   }
 
   template <class FormatContext>
+  // NOLINTNEXTLINE(readability-identifier-naming)
   typename FormatContext::iterator format(const fraction::TFrac& x, FormatContext& context) const {
     using fraction::detail::FormatSpec;
     FormatSpec spec = spec_;
