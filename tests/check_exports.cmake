@@ -16,7 +16,7 @@ set(allowed_prefixes
   "fraction::EncodeForConsole"
   "fraction::WriteToConsole"
   "fraction::detail::ReportInvalidData()"
-  "fraction::detail::FormatText("
+  "fraction::detail::FormatText"
   "std::hash<fraction::TFrac>::operator()")
 
 function(run output)
