@@ -162,8 +162,8 @@ class TFrac {
   // "inf" or "-inf", 0/0 "nan".
   [[nodiscard]] FRACTION_EXPORT std::string ToDecimal(int digits) const;
 
-  // The value as std::format writes a double, but exact, for a spec such as
-  // "{:>10.3f}" holds after its colon: [[fill]align][sign]['#']['0'][width]
+  // The value as std::format writes a double, but exact, by `spec`: what
+  // follows the colon in "{:>10.3f}", [[fill]align][sign]['#']['0'][width]
   // ['.' precision][type], the type one of e, E, f, F, g, G, or none for
   // ToString()'s "n/d". Empty for a spec it rejects. fraction/format.h and
   // fraction/fmt.h give the same to std::format and fmt::format.
