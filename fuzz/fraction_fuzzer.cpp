@@ -325,6 +325,45 @@ void CheckDecimalText(const TFrac& f, int digits) {
   Require(TakeStdout().empty(), "the conversions write nothing");
 }
 
+// Whether `near` lies within half of 10^exponent of `f`, for fractions with
+// parts within 2^31: 2·|p/q − a/b| <= 10^exponent, in integers.
+bool WithinHalfUnit(const TFrac& f, const TFrac& near, int exponent) {
+  const Int128 a = f.Numerator(), b = f.Denominator();
+  const Int128 p = near.Numerator(), q = near.Denominator();
+  Int128 gap = 2 * Magnitude(p * b - a * q), scale = q * Magnitude(b);
+  for (; exponent > 0; --exponent) scale *= 10;
+  for (; exponent < 0 && gap <= scale; ++exponent) gap *= 10;
+  return gap <= scale;
+}
+
+// Format's fixed form is ToDecimal's; its e and g texts parse, where they
+// fit, to within half a unit of their last digit; and where the value is a
+// double's, each form is what printf makes of that double.
+void CheckFormat(const TFrac& f, int precision) {
+  const std::string digits = std::to_string(precision);
+  Require(f.Format("." + digits + "f") == f.ToDecimal(precision), "Format's f is ToDecimal");
+  for (const char type : {'e', 'g', 'G'}) {
+    const std::string spec = "." + digits + type;
+    const std::optional<std::string> formatted = f.Format(spec);
+    Require(formatted.has_value(), "Format takes e, g and G");
+    const std::string& text = *formatted;
+    const std::size_t e = std::min(text.find_first_of("eE"), text.size());
+    const std::size_t point = std::min(text.find('.'), e);
+    auto exponent = static_cast<int>(e < text.size() ? std::strtol(&text[e + 1], nullptr, 10) : 0);
+    exponent -= static_cast<int>(e - std::min(point + 1, e));
+    const std::optional<TFrac> near = TFrac::Parse(text);
+    Require(!near || WithinHalfUnit(f, *near, exponent), "e and g lie within half a unit");
+    const bool dyadic = f.Denominator() > 0 && (f.Denominator() & (f.Denominator() - 1)) == 0;
+    char printed[64];
+    std::snprintf(printed, sizeof printed,
+                  type == 'e'   ? "%.*e"
+                  : type == 'g' ? "%.*g"
+                                : "%.*G",
+                  precision, f.ToDouble());
+    Require(!dyadic || text == printed, "Format of a double's value is printf's");
+  }
+}
+
 // For 2^-30 <= x < 2^31: x = mantissa / 2^shift exactly.
 struct Dyadic {
   Int128 mantissa;
@@ -555,6 +594,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int knob = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
   for (const TFrac* f : {&x, &y, &z, &reduced_x}) {
     CheckDecimalText(*f, knob % 13);
+    CheckFormat(*f, knob % 13);
     CheckApproximate(f->ToDouble(), knob % 64 + 1);
     const std::optional<TFrac> back = TFrac::FromDouble(f->ToDouble());
     // A power-of-two denominator makes the double exact.

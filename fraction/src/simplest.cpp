@@ -59,8 +59,6 @@ std::optional<TFrac> Signed(bool negative, const std::optional<TFrac>& f) {
   return TFrac(-f->Numerator(), f->Denominator());
 }
 
-std::uint64_t Magnitude(std::int64_t x) { return static_cast<std::uint64_t>(x < 0 ? -x : x); }
-
 }  // namespace
 
 std::optional<TFrac> Simplest(const TFrac& lo, const TFrac& hi) {
@@ -74,8 +72,10 @@ std::optional<TFrac> Simplest(const TFrac& lo, const TFrac& hi) {
   const bool negative = hi.Sign() < 0;
   const detail::Value low = detail::ValueOf(negative ? hi : lo);
   const detail::Value high = detail::ValueOf(negative ? lo : hi);
-  Expansion low_terms = Expansion::OfRatio(Magnitude(low.numerator), Magnitude(low.denominator));
-  Expansion high_terms = Expansion::OfRatio(Magnitude(high.numerator), Magnitude(high.denominator));
+  Expansion low_terms =
+      Expansion::OfRatio(detail::Magnitude(low.numerator), detail::Magnitude(low.denominator));
+  Expansion high_terms =
+      Expansion::OfRatio(detail::Magnitude(high.numerator), detail::Magnitude(high.denominator));
   const Term low_whole = low_terms.Next(), high_whole = high_terms.Next();
   return Signed(negative, SimplestAboveZero(low_whole, high_whole, low_terms, high_terms));
 }
