@@ -120,12 +120,24 @@ struct Numbers {
   }
 };
 
+// The largest double at most c/d: compared with any other fraction of the
+// class, it lies on the same side as c/d itself, since two fractions of
+// 30,000ths at most lie farther apart (1/9e8) than c/d from its rounding
+// (2^-37), and one equal to c/d is not below it.
+double DoubleAtMost(IntPair p) {
+  const double q = static_cast<double>(p.a) / p.b;
+  // q·b − a is exact in sign, through the one rounding of fma.
+  return std::fma(q, p.b, -p.a) > 0 ? std::nextafter(q, -HUGE_VAL) : q;
+}
+
 struct ClassInputs {
   std::string name;
   std::vector<IntPair> ints;
   std::vector<std::string> texts;
   Numbers<TFrac> ours;
   Numbers<Rational> theirs;
+  // The pairs, their right operand a double.
+  std::vector<std::pair<TFrac, double>> x_double;
 };
 
 ClassInputs MakeInputs(const OperandClass& c) {
@@ -141,7 +153,11 @@ ClassInputs MakeInputs(const OperandClass& c) {
   for (std::size_t i = 0; i < pairs.size(); ++i) {
     twice.push_back((engine() & 1) != 0);
   }
-  return {c.name, ints, texts, {ints, pairs, twice}, {ints, pairs, twice}};
+  std::vector<std::pair<TFrac, double>> x_double;
+  for (const auto& [p, q] : pairs) {
+    x_double.emplace_back(TFrac(p.a, p.b), DoubleAtMost(q));
+  }
+  return {c.name, ints, texts, {ints, pairs, twice}, {ints, pairs, twice}, x_double};
 }
 
 // What the checks before timing take as the same result. TFrac's text
@@ -295,6 +311,10 @@ void CompareOperations(const ClassInputs& in) {
       [](const R& p) { return p.first / p.second; });
   Compare(
       "ValueLess/" + c, xy, [](const P& p) { return p.first < p.second; }, "boost", bxy,
+      [](const R& p) { return p.first < p.second; });
+  Compare(
+      "ValueLessDouble/" + c, in.x_double,
+      [](const std::pair<TFrac, double>& p) { return p.first < p.second; }, "boost", bxy,
       [](const R& p) { return p.first < p.second; });
   Compare(
       "ValueEqual/" + c, in.ours.xy_equal_half, [](const P& p) { return p.first == p.second; },

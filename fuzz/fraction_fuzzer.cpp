@@ -22,8 +22,10 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "fraction/console_text.h"
+#include "fraction/continued_fraction.h"
 #include "fraction/tfrac.h"
 
 namespace {
@@ -323,6 +325,45 @@ void CheckDecimalText(const TFrac& f, int digits) {
   Require(TakeStdout().empty(), "the conversions write nothing");
 }
 
+// Whether `near` lies within half of 10^exponent of `f`, for fractions with
+// parts within 2^31: 2·|p/q − a/b| <= 10^exponent, in integers.
+bool WithinHalfUnit(const TFrac& f, const TFrac& near, int exponent) {
+  const Int128 a = f.Numerator(), b = f.Denominator();
+  const Int128 p = near.Numerator(), q = near.Denominator();
+  Int128 gap = 2 * Magnitude(p * b - a * q), scale = q * Magnitude(b);
+  for (; exponent > 0; --exponent) scale *= 10;
+  for (; exponent < 0 && gap <= scale; ++exponent) gap *= 10;
+  return gap <= scale;
+}
+
+// Format's fixed form is ToDecimal's; its e and g texts parse, where they
+// fit, to within half a unit of their last digit; and where the value is a
+// double's, each form is what printf makes of that double.
+void CheckFormat(const TFrac& f, int precision) {
+  const std::string digits = std::to_string(precision);
+  Require(f.Format("." + digits + "f") == f.ToDecimal(precision), "Format's f is ToDecimal");
+  for (const char type : {'e', 'g', 'G'}) {
+    const std::string spec = "." + digits + type;
+    const std::optional<std::string> formatted = f.Format(spec);
+    Require(formatted.has_value(), "Format takes e, g and G");
+    const std::string& text = *formatted;
+    const std::size_t e = std::min(text.find_first_of("eE"), text.size());
+    const std::size_t point = std::min(text.find('.'), e);
+    auto exponent = static_cast<int>(e < text.size() ? std::strtol(&text[e + 1], nullptr, 10) : 0);
+    exponent -= static_cast<int>(e - std::min(point + 1, e));
+    const std::optional<TFrac> near = TFrac::Parse(text);
+    Require(!near || WithinHalfUnit(f, *near, exponent), "e and g lie within half a unit");
+    const bool dyadic = f.Denominator() > 0 && (f.Denominator() & (f.Denominator() - 1)) == 0;
+    char printed[64];
+    std::snprintf(printed, sizeof printed,
+                  type == 'e'   ? "%.*e"
+                  : type == 'g' ? "%.*g"
+                                : "%.*G",
+                  precision, f.ToDouble());
+    Require(!dyadic || text == printed, "Format of a double's value is printf's");
+  }
+}
+
 // For 2^-30 <= x < 2^31: x = mantissa / 2^shift exactly.
 struct Dyadic {
   Int128 mantissa;
@@ -366,6 +407,129 @@ void CheckApproximate(double x, std::int32_t bound) {
       const auto g = std::gcd(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d));
       Require(ours < theirs || (ours == theirs && (d / g > q || (d / g == q && n / g >= p))),
               "no fraction within the bounds is nearer than Approximate's");
+    }
+  }
+}
+
+// Both none, or the same fields.
+bool Same(const std::optional<TFrac>& a, const std::optional<TFrac>& b) {
+  return a.has_value() == b.has_value() && (!a || a->Equal(&*b));
+}
+
+// An exact value n/d, d > 0: of a fraction's fields, or of zero or a double
+// in [2^-30, 2^31), within what 128-bit products below can take.
+struct Rational {
+  Int128 n, d;
+};
+
+std::optional<Rational> ExactValue(const TFrac& f) {
+  const Int128 sign = f.Denominator() < 0 ? -1 : 1;
+  return f.Denominator() == 0
+             ? std::nullopt
+             : std::optional(Rational{f.Numerator() * sign, f.Denominator() * sign});
+}
+
+std::optional<Rational> ExactValue(double x) {
+  const double magnitude = std::fabs(x);
+  if (magnitude == 0) return Rational{0, 1};
+  if (!(magnitude >= std::ldexp(1.0, -30) && magnitude < std::ldexp(1.0, 31))) return std::nullopt;
+  int exponent = 0;
+  const auto mantissa = static_cast<Int128>(std::ldexp(std::frexp(magnitude, &exponent), 53));
+  return Rational{x < 0 ? -mantissa : mantissa, Int128{1} << (53 - exponent)};
+}
+
+// The least |p| with p/q in [lo, hi], if any.
+std::optional<Int128> LeastNumerator(const Rational& lo, const Rational& hi, Int128 q) {
+  if (lo.n <= 0 && hi.n >= 0) return 0;
+  const Rational a = hi.n < 0 ? Rational{-hi.n, hi.d} : lo,
+                 b = hi.n < 0 ? Rational{-lo.n, lo.d} : hi;
+  const Int128 p = (a.n * q + a.d - 1) / a.d;
+  return p * b.d <= b.n * q ? std::optional(p) : std::nullopt;
+}
+
+// For lo <= hi: the simplest lies in [lo, hi], and no denominator up to 64
+// finds a simpler fraction there, nor, where there is none, one that fits.
+void CheckSimplest(const Rational& lo, const Rational& hi, const std::optional<TFrac>& simplest) {
+  const Int128 n = simplest ? simplest->Numerator() : 0, d = simplest ? simplest->Denominator() : 1;
+  Require(!simplest || (Fits(*simplest) && n * lo.d >= lo.n * d && n * hi.d <= hi.n * d),
+          "Simplest lies in the interval");
+  for (Int128 q = 1; q <= std::min<Int128>(simplest ? d : 64, 64); ++q) {
+    const std::optional<Int128> p = LeastNumerator(lo, hi, q);
+    Require(simplest ? (q < d ? !p : p && *p == Magnitude(n)) : !p || *p > INT32_MAX,
+            "no fraction in the interval is simpler than Simplest, or fits where it is none");
+  }
+}
+
+// The continued fraction gives the value back, each convergent after the
+// first is at least as near to it as any fraction with a denominator up to
+// its own (tried up to 64), and Simplest(x, x) is x.
+void CheckContinuedFraction(const TFrac& x) {
+  const std::vector<std::int64_t> terms = fraction::ContinuedFraction(x);
+  const std::optional<TFrac> exact = TFrac::Parse(x.ToString());  // x's value, where it fits
+  Require(terms.empty() == (x.Denominator() == 0) && terms.size() <= 46, "at most 46 terms");
+  for (std::size_t i = 1; i < terms.size(); ++i) {
+    Require(terms[i] >= 1 + static_cast<int>(i + 1 == terms.size()), "the terms are canonical");
+  }
+  const std::optional<TFrac> back = fraction::FromContinuedFraction(terms.begin(), terms.end());
+  const std::vector<TFrac> convergents = fraction::Convergents(x);
+  Require(Same(back, exact) && Same(fraction::Simplest(x, x), exact),
+          "FromContinuedFraction(ContinuedFraction(x)) and Simplest(x, x) give x's value");
+  Require(convergents.size() == (exact ? terms.size() : 0) &&
+              (!exact || convergents.back().Equal(&*exact)),
+          "the convergents end at the value, or are none");
+  const Int128 n = exact ? exact->Numerator() : 0, d = exact ? exact->Denominator() : 1;
+  for (std::size_t i = 1; i < convergents.size(); ++i) {
+    const Int128 h = convergents[i].Numerator(), k = convergents[i].Denominator();
+    for (Int128 q = 1; q <= std::min<Int128>(k, 64); ++q) {
+      const Int128 below = n * q / d - static_cast<Int128>(n * q % d < 0);
+      for (const Int128 p : {below, below + 1}) {
+        Require(Magnitude(n * k - h * d) * q <= Magnitude(n * q - p * d) * k,
+                "a convergent is a best approximation");
+      }
+    }
+  }
+}
+
+// Parse reads back what ToRepeatingDecimal writes, which has no more digits
+// than it must, nor than it may.
+void CheckRepeatingDecimal(const TFrac& x, int max_digits) {
+  const std::optional<std::string> text = x.ToRepeatingDecimal(max_digits);
+  if (x.Denominator() == 0 || !text) {
+    Require(x.Denominator() != 0 || text == x.ToDecimal(0), "x/0 gives inf, -inf or nan");
+    return;
+  }
+  const std::size_t point = text->find('.'), period = text->find('(');
+  const std::size_t digits = point == std::string::npos
+                                 ? 0
+                                 : text->size() - point - 1 - (period == std::string::npos ? 0 : 2);
+  Require(static_cast<int>(digits) <= max_digits || digits == 0, "within the cap");
+  Require(digits == 0 || !x.ToRepeatingDecimal(static_cast<int>(digits) - 1), "the fewest digits");
+  Require(Same(TFrac::Parse(*text), TFrac::Parse(x.ToString())),
+          "Parse of ToRepeatingDecimal gives the value back");
+}
+
+// Continued fractions, Simplest and repeating decimals, on the fractions
+// and doubles of one input.
+void CheckContinuedFractions(const TFrac (&fractions)[3], const double (&doubles)[4], int knob) {
+  for (const TFrac& x : fractions) {
+    CheckContinuedFraction(x);
+    CheckRepeatingDecimal(x, knob);
+    for (const TFrac& y : fractions) {
+      const std::optional<Rational> lo = ExactValue(x), hi = ExactValue(y);
+      const std::optional<TFrac> simplest = fraction::Simplest(x, y);
+      const bool interval = lo && hi && lo->n * hi->d <= hi->n * lo->d;
+      Require(interval || !simplest, "Simplest is none for lo > hi or a zero denominator");
+      if (interval) CheckSimplest(*lo, *hi, simplest);
+    }
+  }
+  for (const double lo : doubles) {
+    for (const double hi : doubles) {
+      const std::optional<TFrac> simplest = fraction::Simplest(lo, hi);
+      const std::optional<TFrac> a = TFrac::FromDouble(lo), b = TFrac::FromDouble(hi);
+      Require(!a || !b || Same(simplest, fraction::Simplest(*a, *b)),
+              "Simplest of doubles is Simplest of their exact values");
+      const std::optional<Rational> low = ExactValue(lo), high = ExactValue(hi);
+      if (low && high && lo <= hi) CheckSimplest(*low, *high, simplest);
     }
   }
 }
@@ -430,6 +594,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int knob = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
   for (const TFrac* f : {&x, &y, &z, &reduced_x}) {
     CheckDecimalText(*f, knob % 13);
+    CheckFormat(*f, knob % 13);
     CheckApproximate(f->ToDouble(), knob % 64 + 1);
     const std::optional<TFrac> back = TFrac::FromDouble(f->ToDouble());
     // A power-of-two denominator makes the double exact.
@@ -443,5 +608,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckApproximate(raw, knob % 64 + 1);
   CheckApproximate(raw, INT32_MAX);
   CheckApproximate(raw, static_cast<std::int32_t>(b));
+  CheckContinuedFractions({x, y, z}, {raw, x.ToDouble(), y.ToDouble(), z.ToDouble()}, knob);
   return 0;
 }

@@ -170,12 +170,35 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
       {'^', "-2147483648/1", "-1", ""},
       {'^', "-2147483648/-1", "1", ""},
       {'^', "1/0", "0", ""},
+      // Floor division (its quotient shown over 1) and the remainder, with
+      // the divisor's sign.
+      {'f', "7/2", "-1/3", "-11/1"},
+      {'%', "7/2", "-1/3", "-1/6"},
+      {'%', "-7/2", "1/3", "1/6"},
+      {'%', "6/4", "1/2", "0/1"},
+      {'f', "-2147483648/1", "1/2147483647", "-4611686016279904256/1"},  // near -2^62
+      {'%', "-2147483648/1", "1/2147483647", "0/1"},
+      {'f', "2147483647/1", "-1/2147483647", "-4611686014132420609/1"},
+      {'f', "1/2147483647", "-1/2147483646", "-1/1"},
+      {'%', "1/2147483647", "-1/2147483646", ""},  // -1/(2147483647·2147483646)
+      {'%', "1/2147483647", "1/2147483646", "1/2147483647"},
+      {'f', "1/2", "0/1", ""},
+      {'%', "1/2", "0/5", ""},
+      {'f', "1/2", "1/-2", ""},
+      {'%', "1/0", "1/2", ""},
   };
   for (const Case& c : cases) {
     const TFrac left(c.left), right(c.right);
     std::optional<TFrac> result;
+    std::optional<std::int64_t> quotient;
     const std::string out = StdoutOf([&] {
       switch (c.operation) {
+        case 'f':
+          quotient = left.FloorDivide(right);
+          break;
+        case '%':
+          result = left.CheckedModulo(right);
+          break;
         case '+':
           result = left.CheckedAdd(right);
           break;
@@ -193,7 +216,8 @@ TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
       }
     });
     const std::string description = std::string(c.left) + " " + c.operation + " " + c.right;
-    EXPECT_EQ(result ? result->ToString() : "", c.result) << description;
+    const std::string shown = quotient ? std::to_string(*quotient) + "/1" : "";
+    EXPECT_EQ(result ? result->ToString() : shown, c.result) << description;
     EXPECT_EQ(out, "") << description;
   }
 }

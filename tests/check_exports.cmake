@@ -7,14 +7,19 @@ cmake_minimum_required(VERSION 3.20)
 # arithmetic, the binary gcd, anything in an anonymous namespace) or a
 # standard-library template instantiated by the library shows up here.
 #
-# The one detail exported, ReportInvalidData, is there on purpose: the inline
-# two-integer constructor calls it from the users' code on invalid data.
+# The details exported are there on purpose: the inline two-integer
+# constructor calls ReportInvalidData from the users' code on invalid data,
+# and the formatters of fraction/format.h and fraction/fmt.h call FormatText.
 set(allowed_prefixes
   "fraction::TFrac::"
   "fraction::operator"
+  "fraction::ContinuedFraction("
+  "fraction::Convergents("
+  "fraction::Simplest("
   "fraction::EncodeForConsole"
   "fraction::WriteToConsole"
   "fraction::detail::ReportInvalidData()"
+  "fraction::detail::FormatText"
   "std::hash<fraction::TFrac>::operator()")
 
 function(run output)

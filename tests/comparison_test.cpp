@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <numeric>
@@ -105,6 +106,67 @@ TEST(FractionComparison, GreaterIsStrictAndDefinedForZeroDenominators) {
   }
 }
 
+// Against a double's exact value: its neighbours on either side of n/d,
+// signed zeros, subnormals, ±2^31, the infinities and NaN; the same with
+// float and long double where the value is theirs too.
+TEST(FractionComparison, ComparesWithFloatingPointValuesExactly) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  constexpr double kTiny = std::numeric_limits<double>::denorm_min();
+  constexpr int kUnordered = 2;
+  struct Case {
+    const char* fraction;
+    double y;
+    int order;  // of the fraction against y: -1, 0, 1 or kUnordered
+  };
+  const Case cases[] = {
+      {"1/10", 0.1, -1},  // 3602879701896397/2^55
+      {"1/10", 0.09999999999999999, 1},
+      {"-1/10", -0.1, 1},
+      {"1/3", 0.3333333333333333, 1},
+      {"1/3", 0.33333333333333337, -1},
+      {"2147483647/2147483646", 1.0000000004656613, 1},  // 1 + 2^-31
+      {"2147483647/2147483646", 1.0000000004656615, -1},
+      {"1/-2", -0.5, 0},
+      {"-3/-6", 0.5, 0},
+      {"0/1", -0.0, 0},
+      {"0/-5", 0.0, 0},
+      {"0/1", kTiny, -1},
+      {"1/2147483647", kTiny, 1},
+      {"-1/2147483647", -kTiny, -1},
+      {"1/-2147483648", -4.656612873077393e-10, 0},  // -2^-31
+      {"2147483647/1", 2147483648.0, -1},
+      {"-2147483648/1", -2147483648.0, 0},
+      {"-2147483647/1", -2147483648.0, 1},
+      {"5/0", kInfinity, 0},
+      {"-1/0", -1e308, -1},
+      {"1/0", std::numeric_limits<double>::max(), 1},
+      {"-7/0", -kInfinity, 0},
+      {"-2147483647/1", -kInfinity, 1},
+      {"0/0", kInfinity, kUnordered},
+      {"-1/0", -std::numeric_limits<double>::quiet_NaN(), kUnordered},
+  };
+  const auto expect = [](const Case& c, auto y) {
+    const TFrac x(c.fraction);
+    const std::string pair = std::string(c.fraction) + " vs " + std::to_string(c.y);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const bool results[] = {(x == y), (x != y), (x < y), (x <= y), (x > y), (x >= y),
+                            (y == x), (y != x), (y > x), (y >= x), (y < x), (y <= x)};
+    const bool expected[] = {c.order == 0, c.order != 0, c.order == -1,
+                             c.order <= 0, c.order == 1, c.order == 1 || c.order == 0};
+    for (std::size_t i = 0; i < std::size(results); ++i) {
+      EXPECT_EQ(results[i], expected[i % 6]) << pair << ", operator " << i;
+    }
+    EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO | FE_INVALID)) << pair;
+  };
+  for (const Case& c : cases) {
+    expect(c, c.y);
+    expect(c, static_cast<long double>(c.y));
+    // Finite values beyond float's range are left out of the conversion.
+    if (!(std::fabs(c.y) <= std::numeric_limits<float>::max()) && std::isfinite(c.y)) continue;
+    if (static_cast<float>(c.y) == c.y || std::isnan(c.y)) expect(c, static_cast<float>(c.y));
+  }
+}
+
 TEST(FractionComparison, ToDoubleRoundsCorrectly) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
   struct Case {
@@ -133,16 +195,20 @@ TEST(FractionComparison, RoundingSignAndAbsTakeTheStoredValueExactly) {
     const char* text;
     std::int64_t floor, ceil, trunc, round;
     int sign;
+    bool integer;
     const char* abs;
   };
   const Case cases[] = {
-      {"7/-2", -4, -3, -3, -4, -1, "-7/-2"},  // halves away from zero
-      {"-3/-6", 0, 1, 0, 1, 1, "-3/-6"},
-      {"2147483647/-2147483648", -1, 0, 0, -1, -1, "-2147483647/-2147483648"},
-      {"-2147483648/-1", kTwoTo31, kTwoTo31, kTwoTo31, kTwoTo31, 1, "-2147483648/-1"},
-      {"-2147483648/1", -kTwoTo31, -kTwoTo31, -kTwoTo31, -kTwoTo31, -1, "-2147483648/1"},  // wraps
-      {"-5/0", kNone, kNone, kNone, kNone, -1, "5/0"},
-      {"0/0", kNone, kNone, kNone, kNone, 0, "0/0"},
+      {"7/-2", -4, -3, -3, -4, -1, false, "-7/-2"},  // halves away from zero
+      {"-3/-6", 0, 1, 0, 1, 1, false, "-3/-6"},
+      {"2147483647/-2147483648", -1, 0, 0, -1, -1, false, "-2147483647/-2147483648"},
+      {"-2147483648/-1", kTwoTo31, kTwoTo31, kTwoTo31, kTwoTo31, 1, true, "-2147483648/-1"},
+      {"-2147483648/1", -kTwoTo31, -kTwoTo31, -kTwoTo31, -kTwoTo31, -1, true,
+       "-2147483648/1"},  // abs wraps
+      {"-4/-2", 2, 2, 2, 2, 1, true, "-4/-2"},
+      {"0/-7", 0, 0, 0, 0, 0, true, "0/-7"},
+      {"-5/0", kNone, kNone, kNone, kNone, -1, false, "5/0"},
+      {"0/0", kNone, kNone, kNone, kNone, 0, false, "0/0"},
   };
   for (const Case& c : cases) {
     const TFrac x(c.text);
@@ -153,6 +219,7 @@ TEST(FractionComparison, RoundingSignAndAbsTakeTheStoredValueExactly) {
     EXPECT_EQ(x.Sign(), c.sign) << c.text;
     using std::abs;  // as generic code has it
     EXPECT_EQ(abs(x).ToString(), c.abs) << c.text;
+    EXPECT_EQ(x.IsInteger(), c.integer) << c.text;
   }
 }
 

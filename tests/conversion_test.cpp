@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "fraction/continued_fraction.h"
 #include "fraction/tfrac.h"
 #include "stdout_capture.h"
 
@@ -18,6 +23,18 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kPi = 3.14159265358979323846;
 
 std::string Shown(const std::optional<TFrac>& f) { return f ? f->ToString() : "none"; }
+std::string Shown(const std::optional<std::string>& text) { return text ? *text : "none"; }
+std::string Shown(std::int64_t term) { return std::to_string(term); }
+std::string Shown(const TFrac& f) { return f.ToString(); }
+
+template <class Item>
+std::string Listed(const std::vector<Item>& items) {
+  std::string text;
+  for (const Item& item : items) {
+    text += (text.empty() ? "" : " ") + Shown(item);
+  }
+  return text;
+}
 
 TEST(FractionConversion, FromDoubleIsExactOrNone) {
   struct Case {
@@ -179,11 +196,160 @@ TEST(FractionConversion, ParseReadsExactValuesThatFit) {
                    "2",
                    4),
        "none"},
+      {"0.(3)", "1/3"},
+      {"1.(9)", "2/1"},
+      {"-.(142857)", "-1/7"},
+      {"00012.34(56)", "61111/4950"},
+      {"2147483647.(9)", "none"},
+      {"0.(" + std::string(5000, '3') + ")", "1/3"},
+      {"0.(" + five_thousand_zeros + "1)", "none"},
+      {"0.()", "none"},
+      {"(3)", "none"},
+      {"0.(3)e2", "none"},
+      {"0.(3", "none"},
   };
   for (const Case& c : cases) {
     std::optional<TFrac> parsed;
     EXPECT_EQ(StdoutOf([&] { parsed = TFrac::Parse(c.text); }), "");
     EXPECT_EQ(Shown(parsed), c.result) << '"' << c.text.substr(0, 60) << '"';
+  }
+}
+
+TEST(FractionConversion, ToRepeatingDecimalIsExactOrNone) {
+  struct Case {
+    const char* fraction;
+    int max_digits;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"1/3", 1, "0.(3)"},
+      {"1/3", 0, "none"},
+      {"-1/6", 2, "-0.1(6)"},
+      {"17/7", 6, "2.(428571)"},
+      {"1/12", 3, "0.08(3)"},
+      {"1/81", 9, "0.(012345679)"},
+      {"1/4", 2, "0.25"},
+      {"1/4", 1, "none"},
+      {"5/1", -3, "5"},
+      {"-2147483648/-1", 0, "2147483648"},
+      {"1/-2147483648", 31, "-0.0000000004656612873077392578125"},
+      {"1/2147483647", 1000000, "none"},  // a period of 195225786 digits
+      {"5/0", 0, "inf"},
+      {"0/0", 0, "nan"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Shown(TFrac(c.fraction).ToRepeatingDecimal(c.max_digits)), c.text)
+        << c.fraction << ", " << c.max_digits;
+  }
+}
+
+TEST(FractionContinuedFraction, TermsAndConvergentsOfTheValue) {
+  struct Case {
+    const char* fraction;
+    const char* terms;
+    const char* convergents;  // empty where the value does not fit
+  };
+  const Case cases[] = {
+      {"355/113", "3 7 16", "3/1 22/7 355/113"},
+      {"4/-6", "-1 3", "-1/1 -2/3"},
+      {"0/-5", "0", "0/1"},
+      {"1/2147483647", "0 2147483647", "0/1 1/2147483647"},
+      {"-2147483647/2147483646", "-2 1 2147483645", "-2/1 -1/1 -2147483647/2147483646"},
+      {"2147483647/-2147483648", "-1 2147483648", ""},
+      {"-2147483648/1", "-2147483648", ""},
+      {"-2147483648/-1", "2147483648", ""},
+      {"1/0", "", ""},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::int64_t> terms = ContinuedFraction(TFrac(c.fraction));
+    const std::vector<TFrac> convergents = Convergents(TFrac(c.fraction));
+    EXPECT_EQ(Listed(terms), c.terms) << c.fraction;
+    EXPECT_EQ(Listed(convergents), c.convergents) << c.fraction;
+    EXPECT_EQ(Shown(FromContinuedFraction(terms.begin(), terms.end())),
+              convergents.empty() ? "none" : convergents.back().ToString())
+        << c.fraction;
+  }
+  // Ratios of Fibonacci numbers (F45/F46) have the longest expansions.
+  EXPECT_EQ(Convergents(TFrac(1134903170, 1836311903)).size(), 45u);
+}
+
+TEST(FractionContinuedFraction, FromTermsIsExactOrNone) {
+  struct Case {
+    std::vector<std::int64_t> terms;
+    const char* result;
+  };
+  const Case cases[] = {
+      {{3, 7, 15, 1}, "355/113"},  // a last term of 1
+      {{-1, 3}, "-2/3"},
+      {{INT32_MIN, 1}, "-2147483647/1"},
+      {{INT32_MIN}, "none"},
+      {{INT32_MIN, 1, 1}, "none"},
+      {{0, INT32_MAX}, "1/2147483647"},
+      {{0, 2147483648}, "none"},
+      {{INT64_MIN}, "none"},
+      {{1, INT64_MAX}, "none"},
+      {{1, INT64_MIN}, "none"},
+      {{}, "none"},
+      {{1, 2, 0, 3}, "none"},
+      {std::vector<std::int64_t>(45, 1), "1836311903/1134903170"},
+      {std::vector<std::int64_t>(46, 1), "none"},
+      {std::vector<std::int64_t>(1000000, 1), "none"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Shown(FromContinuedFraction(c.terms.begin(), c.terms.end())), c.result)
+        << Listed(c.terms).substr(0, 60);
+  }
+  const std::vector<std::uint64_t> unsigned_terms = {UINT64_MAX};  // saturated, not wrapped
+  EXPECT_EQ(Shown(FromContinuedFraction(unsigned_terms.begin(), unsigned_terms.end())), "none");
+  // An input range is read only until the answer is known.
+  std::istringstream in("2 1 0 5");
+  EXPECT_EQ(Shown(FromContinuedFraction(std::istream_iterator<int>(in), {})), "none");
+  int next = 0;
+  EXPECT_TRUE(in >> next && next == 5);
+  static_assert(*FromContinuedFraction({3, 7, 16}) == TFrac(355, 113));
+}
+
+TEST(FractionContinuedFraction, SimplestHasTheLeastPartsInTheInterval) {
+  struct Case {
+    const char* lo;
+    const char* hi;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"1/3", "1/2", "1/2"},
+      {"-3/5", "-2/5", "-1/2"},
+      {"-1/2", "1/3", "0/1"},
+      {"2/4", "1/2", "1/2"},
+      {"1/2147483647", "1/2147483646", "1/2147483646"},
+      {"2147483645/2147483646", "2147483646/2147483647", "2147483645/2147483646"},
+      {"-2147483648/1", "-2147483647/1", "-2147483647/1"},
+      {"-2147483648/-1", "-2147483648/-1", "none"},
+      {"1/2", "1/3", "none"},
+      {"0/0", "1/1", "none"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Shown(Simplest(TFrac(c.lo), TFrac(c.hi))), c.result) << c.lo << ", " << c.hi;
+  }
+  struct DoubleCase {
+    double lo, hi;
+    const char* result;
+  };
+  const DoubleCase double_cases[] = {
+      {0.165, 0.175, "1/6"},
+      {3.14159, 3.1416, "355/113"},
+      {-0.5, 0.25, "0/1"},
+      {0.3333333333333333, 0.33333333333333337, "1/3"},  // the doubles either side of 1/3
+      {0.1, 0.1, "none"},                                // 3602879701896397/2^55
+      {1e-300, 1e-299, "none"},
+      {2e9, 1e300, "2000000000/1"},
+      {-1e300, -2147483647.0, "-2147483647/1"},
+      {2147483647.5, 1e300, "none"},
+      {kNaN, 1, "none"},
+      {0, kInfinity, "none"},
+      {1, 0.5, "none"},
+  };
+  for (const DoubleCase& c : double_cases) {
+    EXPECT_EQ(Shown(Simplest(c.lo, c.hi)), c.result) << c.lo << ", " << c.hi;
   }
 }
 

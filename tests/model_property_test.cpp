@@ -1,10 +1,13 @@
 // Every operation over a grid of edge values of the 32-bit range, checked
 // against a model in 64-bit arithmetic that wraps to 32 bits explicitly,
-// and the exact order, the checked operations, rounding and powers against
-// exact 64-bit arithmetic.
+// and the exact order, the checked operations, floor division, rounding and
+// powers against exact 64-bit arithmetic; the order beside doubles against
+// FromDouble.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <optional>
@@ -84,6 +87,14 @@ std::optional<int> Order(Int a, Int b, Int c, Int d) {
   return x < y ? -1 : x > y ? 1 : 0;
 }
 
+// The floor of a/b: the truncated quotient, moved down where it overshoots,
+// once the denominator's sign is on the numerator.
+std::optional<Int> Floor(Int a, Int b) {
+  if (b == 0) return std::nullopt;
+  const Int n = b < 0 ? -a : a, d = b < 0 ? -b : b, q = n / d;
+  return q * d > n ? q - 1 : q;
+}
+
 // The checked operations: the exact result reduced, when it fits.
 std::optional<Model> Exact(Int n, Int m) {
   const Int g = Euclid(n < 0 ? -n : n, m);
@@ -101,18 +112,13 @@ std::optional<Model> Checked(char operation, Int a, Int b, Int c, Int d) {
       return Exact(a * d - b * c, b * d);
     case '*':
       return Exact(a * c, b * d);
+    case '%':  // x − y·⌊x / y⌋, over b·d
+      if (c == 0) return std::nullopt;
+      return Exact(a * d - b * c * *Floor(a * d, b * c), b * d);
     default:
       if (c == 0) return std::nullopt;
       return c > 0 ? Exact(a * d, b * c) : Exact(-a * d, -b * c);
   }
-}
-
-// The floor of a/b: the truncated quotient, moved down where it overshoots,
-// once the denominator's sign is on the numerator.
-std::optional<Int> Floor(Int a, Int b) {
-  if (b == 0) return std::nullopt;
-  const Int n = b < 0 ? -a : a, d = b < 0 ? -b : b, q = n / d;
-  return q * d > n ? q - 1 : q;
 }
 
 // (a/b)^e: the operand reduced, then multiplied out while the parts fit;
@@ -225,6 +231,8 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
         expect_checked('-', x, y, x.CheckedSubtract(y));
         expect_checked('*', x, y, x.CheckedMultiply(y));
         expect_checked('/', x, y, x.CheckedDivide(y));
+        expect_checked('%', x, y, x.CheckedModulo(y));
+        EXPECT_EQ(x.FloorDivide(y), b < 1 || d < 1 || c == 0 ? std::nullopt : Floor(a * d, b * c));
         EXPECT_EQ(x.Equal(&y), a == c && b == d);
         ExpectOrder(x, y);
       }
@@ -258,6 +266,36 @@ TEST(FractionModel, RoundingSignAbsAndPowersMatchTheModelOnEdgeValues) {
           << shown << " ^ " << e;
     }
   }
+}
+
+// Comparing with a double is comparing with its exact value: the same as
+// with FromDouble's fraction wherever that fits, and on the side that
+// ToDouble's rounding shows wherever that tells the two apart. The doubles:
+// the grid's, their neighbours, and dyadic ones near them, which fit.
+TEST(FractionModel, ComparisonWithADoubleIsWithItsExactValue) {
+  const std::vector<TFrac> grid = Grid();
+  const auto orders = [](const TFrac& x, auto v) {
+    return std::array<bool, 12>{x == v, x != v, x<v, x <= v, x> v, x >= v,
+                                v == x, v != x, v<x, v <= x, v> x, v >= x};
+  };
+  int mismatches = 0, exact_ones = 0;
+  for (const TFrac& y : grid) {
+    const double q = y.ToDouble();
+    for (const double v : {q, std::nextafter(q, -q), std::nextafter(q, 2 * q), std::round(q),
+                           std::ldexp(std::round(std::ldexp(q, 16)), -16),
+                           std::ldexp(std::round(std::ldexp(q, 30)), -30)}) {
+      const std::optional<TFrac> exact = TFrac::FromDouble(v);
+      exact_ones += exact ? 1 : 0;
+      for (const TFrac& x : grid) {
+        const double p = x.ToDouble();
+        const bool agrees =
+            exact ? orders(x, v) == orders(x, *exact) : (!(p < v) || x < v) && (!(p > v) || x > v);
+        if (!agrees && ++mismatches <= 10) ADD_FAILURE() << x.ToString() << " vs " << v;
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(exact_ones, 100);
 }
 
 TEST(FractionModel, TwoIntegerConstructorMatchesTheModelOnEdgeValues) {

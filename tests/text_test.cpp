@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <iomanip>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -181,6 +182,9 @@ TEST(FractionText, StreamsReadTheStrictFormAndWriteTheTextForm) {
   std::ostringstream out;
   out << TFrac(-6, 4) << ' ' << TFrac("4/-6");
   EXPECT_EQ(out.str(), "-3/2 4/-6");
+  std::wostringstream wide;
+  wide << TFrac(-6, 4) << L' ' << std::setw(7) << std::left << TFrac("4/-6") << L'|';
+  EXPECT_EQ(wide.str(), L"-3/2 4/-6   |");
 }
 
 }  // namespace

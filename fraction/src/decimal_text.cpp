@@ -5,15 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "decimal_digits.h"
 #include "digit_ratio.h"
+#include "fraction/detail/ascii.h"
 #include "fraction/tfrac.h"
+#include "repeating_decimal.h"
 
 namespace fraction {
 namespace {
 
-// White space and digits of the C locale, whatever the user's locale is.
-constexpr std::string_view kSpace = " \t\n\v\f\r";
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+using detail::IsDigit;
+using detail::kSpaces;
 
 // A cursor over the text being parsed.
 class Scanner {
@@ -52,7 +54,7 @@ class Scanner {
 std::int64_t Saturated(std::string_view digits, std::int64_t cap) {
   std::int64_t value = 0;
   for (const char c : digits) {
-    value = std::min(cap, value * 10 + (c - '0'));
+    value = std::min<std::int64_t>(cap, value * 10 + detail::DigitValue(c));
   }
   return value;
 }
@@ -97,11 +99,11 @@ std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
 }  // namespace
 
 std::optional<TFrac> TFrac::Parse(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kSpace);
+  const std::size_t first = text.find_first_not_of(kSpaces);
   if (first == std::string_view::npos) {
     return std::nullopt;
   }
-  Scanner scan(text.substr(first, text.find_last_not_of(kSpace) + 1 - first));
+  Scanner scan(text.substr(first, text.find_last_not_of(kSpaces) + 1 - first));
   const bool negative = scan.Sign();
   const std::string_view whole = scan.Digits();
   if (scan.Take('/')) {
@@ -112,7 +114,15 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
     }
     return Signed(negative != negative_denominator, detail::ReduceDigits(whole, denominator));
   }
-  const std::string_view fraction = scan.Take('.') ? scan.Digits() : std::string_view();
+  const bool point = scan.Take('.');
+  const std::string_view fraction = point ? scan.Digits() : std::string_view();
+  if (point && scan.Take('(')) {
+    const std::string_view period = scan.Digits();
+    if (period.empty() || !scan.Take(')') || !scan.AtEnd()) {
+      return std::nullopt;
+    }
+    return Signed(negative, detail::ReduceRepeating(whole, fraction, period));
+  }
   if (whole.empty() && fraction.empty()) {
     return std::nullopt;
   }
@@ -136,45 +146,13 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
   return Signed(negative, Scaled(std::move(digits), exponent));
 }
 
-// Long division on the exact value, then rounding on the exact remainder.
 std::string TFrac::ToDecimal(int digits) const {
   if (denominator == 0) {
     return numerator > 0 ? "inf" : numerator < 0 ? "-inf" : "nan";
   }
-  const std::size_t places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
-  const bool negative = (numerator < 0) != (denominator < 0) && numerator != 0;
-  // Magnitudes up to 2^31, in 64 bits.
-  const auto magnitude = static_cast<std::uint64_t>(numerator < 0 ? -std::int64_t{numerator}
-                                                                  : std::int64_t{numerator});
-  const auto divisor = static_cast<std::uint64_t>(denominator < 0 ? -std::int64_t{denominator}
-                                                                  : std::int64_t{denominator});
-  std::uint64_t whole = magnitude / divisor, rest = magnitude % divisor;
-  std::string places_text(places, '0');
-  for (char& digit : places_text) {
-    rest *= 10;
-    digit = static_cast<char>('0' + rest / divisor);
-    rest %= divisor;
-  }
-  // To nearest; a tie to the even last digit, as printf rounds.
-  const std::uint64_t last =
-      places > 0 ? static_cast<std::uint64_t>(places_text.back() - '0') : whole;
-  if (2 * rest > divisor || (2 * rest == divisor && last % 2 == 1)) {
-    auto digit = places_text.rbegin();
-    for (; digit != places_text.rend() && *digit == '9'; ++digit) {
-      *digit = '0';
-    }
-    if (digit != places_text.rend()) {
-      ++*digit;
-    } else {
-      ++whole;
-    }
-  }
-  std::string text = negative ? "-" : "";
-  text += std::to_string(whole);
-  if (places > 0) {
-    text += '.';
-    text += places_text;
-  }
+  const auto places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
+  std::string text = detail::IsNegative(*this) ? "-" : "";
+  text += detail::FixedDigits(detail::AbsoluteValueOf(*this), places);
   return text;
 }
 

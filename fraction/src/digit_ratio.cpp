@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "fraction/detail/ascii.h"
+
 namespace fraction::detail {
 namespace {
 
@@ -18,7 +20,7 @@ constexpr std::size_t kFastDigits = 19;
 std::uint64_t ToUint64(std::string_view digits) {
   std::uint64_t value = 0;
   for (const char c : digits) {
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    value = value * 10 + static_cast<std::uint64_t>(DigitValue(c));
   }
   return value;
 }

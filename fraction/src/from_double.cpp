@@ -4,78 +4,17 @@
 #include <optional>
 #include <utility>
 
+#include "continued_terms.h"
 #include "fraction/tfrac.h"
 
 namespace fraction {
 namespace {
 
+using detail::Expansion;
+using detail::kHuge;
+using detail::Term;
+
 constexpr std::uint64_t kLargest = INT32_MAX;  // the largest part that fits
-
-// A positive finite double's exact value, mantissa / 2^shift: the mantissa
-// odd unless the shift is 0, so a fraction in lowest terms.
-struct Dyadic {
-  std::uint64_t mantissa;
-  int shift;
-};
-
-// For 0 < magnitude < 2^31, where the shift comes out between 0 and 1074.
-Dyadic Decompose(double magnitude) {
-  int exponent = 0;
-  const double fraction = std::frexp(magnitude, &exponent);  // in [0.5, 1), exact
-  Dyadic value{static_cast<std::uint64_t>(std::ldexp(fraction, 53)), 53 - exponent};
-  while ((value.mantissa & 1) == 0 && value.shift > 0) {
-    value.mantissa >>= 1;
-    --value.shift;
-  }
-  return value;
-}
-
-// One term of a continued fraction: the tail x = quotient + remainder /
-// divisor, exactly. A quotient beyond every bound below is cut to kHuge,
-// and then the rest is not kept.
-struct Term {
-  std::uint64_t quotient;
-  std::uint64_t remainder;
-  std::uint64_t divisor;
-};
-constexpr std::uint64_t kHuge = std::uint64_t{1} << 33;
-
-// The continued fraction of 2^power / divisor, for 1 <= divisor < 2^power,
-// term by term. 2^power may not fit in 64 bits (it reaches 2^1074), so the
-// first term is found by long division, cut short once its quotient passes
-// kHuge, which takes at most 64 + 34 steps; after it, Euclid's steps work
-// on numbers below the divisor.
-class Expansion {
- public:
-  Expansion(int power, std::uint64_t divisor) : power_(power), divisor_(divisor) {}
-
-  Term Next() {
-    Term term{};
-    if (power_ >= 0) {
-      term = {1 / divisor_, 1 % divisor_, divisor_};  // 2^0
-      for (int i = 0; i < power_ && term.quotient <= kHuge; ++i) {
-        term.quotient <<= 1;
-        term.remainder <<= 1;  // below 2^64, as the divisor is below 2^63
-        if (term.remainder >= divisor_) {
-          term.remainder -= divisor_;
-          term.quotient |= 1;
-        }
-      }
-      term.quotient = std::min(term.quotient, kHuge);
-      power_ = -1;
-    } else {
-      term = {dividend_ / divisor_, dividend_ % divisor_, divisor_};
-    }
-    dividend_ = divisor_;
-    divisor_ = term.remainder;
-    return term;
-  }
-
- private:
-  int power_;  // >= 0 until the first term is taken
-  std::uint64_t dividend_ = 0;
-  std::uint64_t divisor_;
-};
 
 // The sign of a/b - c/d for b, d > 0, without a product that could
 // overflow: the whole parts decide, or else the reciprocals of the
@@ -177,7 +116,7 @@ std::optional<TFrac> TFrac::FromDouble(double x) {
   if (magnitude > static_cast<double>(kLargest)) {
     return std::nullopt;
   }
-  const Dyadic value = Decompose(magnitude);
+  const detail::Dyadic value = detail::Decompose(magnitude);
   if (value.shift > 30 || value.mantissa > kLargest) {
     return std::nullopt;
   }
@@ -194,14 +133,10 @@ std::optional<TFrac> TFrac::Approximate(double x, std::int32_t max_denominator) 
   if (magnitude == 0) {
     nearest = {0, 1};
   } else if (magnitude < static_cast<double>(kLargest)) {
-    const Dyadic value = Decompose(magnitude);
-    const std::uint64_t whole = value.shift < 64 ? value.mantissa >> value.shift : 0;
-    const std::uint64_t rest = value.shift < 64
-                                   ? value.mantissa & ((std::uint64_t{1} << value.shift) - 1)
-                                   : value.mantissa;
-    nearest = rest == 0
-                  ? Parts{whole, 1}
-                  : Nearest(whole, value.shift, rest, static_cast<std::uint64_t>(max_denominator));
+    const detail::SplitDouble value = detail::Split(magnitude);
+    nearest = value.rest == 0 ? Parts{value.whole, 1}
+                              : Nearest(value.whole, value.power, value.rest,
+                                        static_cast<std::uint64_t>(max_denominator));
   }
   const auto numerator = static_cast<std::int32_t>(nearest.numerator);
   return TFrac(InLowestTerms{}, x < 0 ? -numerator : numerator,

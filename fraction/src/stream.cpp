@@ -44,6 +44,18 @@ std::ostream& operator<<(std::ostream& out, const TFrac& fraction) {
   return out << fraction.ToString();
 }
 
+// Widened as the stream widens a char, then written as one string, so that
+// width and fill apply to the whole text, as they do on a narrow stream.
+std::wostream& operator<<(std::wostream& out, const TFrac& fraction) {
+  const std::string text = fraction.ToString();
+  std::wstring wide;
+  wide.reserve(text.size());
+  for (const char c : text) {
+    wide += out.widen(c);
+  }
+  return out << wide;
+}
+
 // What was read goes to the text constructor, so that the stream stores
 // exactly what it stores for the same text.
 std::istream& operator>>(std::istream& in, TFrac& fraction) {

@@ -4,17 +4,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fraction/detail/ascii.h"
 #include "fraction/tfrac.h"
 
 namespace fraction {
 namespace {
 
-// White space of the C locale, whatever the user's locale is.
-constexpr bool IsCSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+using detail::IsDigit;
+using detail::IsSpace;
 
 // atol's grammar: white space, an optional sign, then digits up to the first
 // other character; no digits read as 0. Unlike atol, a value out of range
@@ -22,7 +19,7 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // '+' sign nor the saturation, so the loop is written out.
 std::int32_t ReadLong(std::string_view token) {
   std::size_t i = 0;
-  while (i < token.size() && IsCSpace(token[i])) {
+  while (i < token.size() && IsSpace(token[i])) {
     ++i;
   }
   bool negative = false;
@@ -34,7 +31,7 @@ std::int32_t ReadLong(std::string_view token) {
   constexpr std::int64_t kCap = std::int64_t{INT32_MAX} + 1;
   std::int64_t magnitude = 0;
   for (; i < token.size() && IsDigit(token[i]); ++i) {
-    magnitude = magnitude * 10 + (token[i] - '0');
+    magnitude = magnitude * 10 + detail::DigitValue(token[i]);
     if (magnitude > kCap) {
       magnitude = kCap;
     }

@@ -1,15 +1,27 @@
 // The control: integers take a fraction's place in every operator and in
 // the operations taking a fraction, with no warning and no ambiguity among
 // C++20's rewritten and reversed comparisons; a literal 0 never reaches the
-// text constructor, which is explicit.
+// text constructor, which is explicit. Only integer types whose every value
+// fits in 32 bits signed convert.
+#include <climits>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 #include "fraction/tfrac.h"
 
 using fraction::TFrac;
+
+template <class... T>
+constexpr bool kConvert = (std::is_convertible_v<T, TFrac> && ...);
+static_assert(kConvert<bool, char, short, std::uint16_t, int, std::int32_t>);
+static_assert(!kConvert<long long> && !kConvert<std::int64_t> && !kConvert<std::uint32_t> &&
+              !kConvert<std::size_t> && !std::is_constructible_v<TFrac, int, long long>);
+static_assert(kConvert<long> == (LONG_MAX == INT32_MAX));
 
 bool Integers() {
   const TFrac five = 5;

@@ -12,8 +12,10 @@
 # The comment starts with the result and may go on after ':', ';', ',' or a
 # space. A fraction reads as ToString() writes it (7/-2); an optional or a
 # pointer as its value, or `empty` or `null`; bool as true or false; text in
-# double quotes; numbers as usual; what a line prints as printed, without
-# its last line break (`nothing` for nothing). Comments on lines of their
+# double quotes; numbers as usual; a range as {a, b}; what a line prints to
+# std::cout or std::wcout as printed, without its last line break (`nothing`
+# for nothing). A line `// Where MACRO is defined...` makes the rest of its
+# block build only where the macro is. Comments on lines of their
 # own, and on lines that start with if, for, while, do, switch (unless they
 # print), else, case, return, static_assert or '}', are prose. A line that
 # does not compile is left out of the program and compiled with the rest of
@@ -27,15 +29,10 @@ separate_arguments(flags UNIX_COMMAND "${FLAGS}")
 set(includes "${INCLUDE_DIRS}" "${CMAKE_CURRENT_LIST_DIR}")
 list(TRANSFORM includes PREPEND "-I")
 
-# Every public header, then what examples take for granted.
+# What statements take for granted; a block includes any other header.
 set(prelude "")
-foreach(dir IN LISTS INCLUDE_DIRS)
-  file(GLOB headers RELATIVE "${dir}" "${dir}/fraction/*.h")
-  foreach(header IN LISTS headers)
-    string(APPEND prelude "#include <${header}>\n")
-  endforeach()
-endforeach()
-foreach(header cstdint iostream memory optional sstream string string_view unordered_set vector)
+foreach(header fraction/tfrac.h cmath cstdint iostream memory optional sstream string string_view
+        unordered_set vector)
   string(APPEND prelude "#include <${header}>\n")
 endforeach()
 
@@ -86,6 +83,7 @@ foreach(line IN LISTS lines)
       set(block_includes "")
       set(failing "")
       set(whole_program FALSE)
+      set(guarded FALSE)
     endif()
     continue()
   endif()
@@ -94,6 +92,11 @@ foreach(line IN LISTS lines)
     if(line MATCHES "^ *#include")
       string(APPEND block_includes "${at}${line}\n")
       continue()
+    endif()
+    if(line MATCHES "^ *// Where ([A-Za-z0-9_]+) is defined")
+      set(guarded TRUE)
+      string(APPEND body "#if defined(${CMAKE_MATCH_1})\n")
+      string(APPEND raw "#if defined(${CMAKE_MATCH_1})\n")
     endif()
     if(line MATCHES "^int main\\(")
       set(whole_program TRUE)
@@ -119,7 +122,7 @@ foreach(line IN LISTS lines)
     set(emit "${at}${line}\n")
     if(comment STREQUAL "" OR code MATCHES "^ *(else|case|return|static_assert|})[ ({;]")
       # prose
-    elseif(code MATCHES "std::cout *<<")
+    elseif(code MATCHES "std::w?cout *<<")
       string(CONCAT emit "${at}readme::Expect(${number}, ${quoted_code}, "
         "readme::Printed([&] { ${code} }), ${quoted_comment});\n")
     elseif(code MATCHES "^ *(if|for|while|do|switch)[ ({]")
@@ -137,6 +140,10 @@ foreach(line IN LISTS lines)
 
   # The block ends.
   set(in_block FALSE)
+  if(guarded)
+    string(APPEND body "#endif\n")
+    string(APPEND raw "#endif\n")
+  endif()
   math(EXPR blocks "${blocks} + 1")
   set(space "readme_line_${start}")
   string(APPEND program_includes "${block_includes}")

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -26,9 +27,14 @@ std::string Describe(const std::optional<T>& value);
 template <class T>
 std::string Describe(const std::unique_ptr<T>& value);
 
+template <class T, class = void>
+struct IsRange : std::false_type {};
+template <class T>
+struct IsRange<T, std::void_t<decltype(std::begin(std::declval<const T&>()))>> : std::true_type {};
+
 // bool as true or false, text in double quotes, a pointer as what it points
-// to or null, a double as its shortest exact text, anything else as <<
-// writes it.
+// to or null, a double as its shortest exact text, a range as {a, b, c},
+// anything else as << writes it.
 template <class T>
 std::string Describe(const T& value) {
   if constexpr (std::is_same_v<T, bool>) {
@@ -42,6 +48,12 @@ std::string Describe(const T& value) {
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
   } else if constexpr (std::is_integral_v<T>) {
     return std::to_string(value);
+  } else if constexpr (IsRange<T>::value) {
+    std::string text = "{";
+    for (const auto& element : value) {
+      text += (text.size() > 1 ? ", " : "") + Describe(element);
+    }
+    return text + "}";
   } else {
     std::ostringstream text;
     text << value;
@@ -82,15 +94,19 @@ void Check(int line, std::string_view code, const T& value, std::string_view com
   Expect(line, code, Describe(value), comment);
 }
 
-// What `run` writes to std::cout, without its last line break; "nothing"
-// for nothing.
+// What `run` writes to std::cout or std::wcout (ASCII), without its last
+// line break; "nothing" for nothing.
 template <class Run>
 std::string Printed(Run run) {
   std::ostringstream text;
+  std::wostringstream wide_text;
   std::streambuf* const old = std::cout.rdbuf(text.rdbuf());
+  std::wstreambuf* const old_wide = std::wcout.rdbuf(wide_text.rdbuf());
   run();
   std::cout.rdbuf(old);
+  std::wcout.rdbuf(old_wide);
   std::string printed = text.str();
+  for (const wchar_t c : wide_text.str()) printed += c < 0x80 ? static_cast<char>(c) : '?';
   if (!printed.empty() && printed.back() == '\n') printed.pop_back();
   return printed.empty() ? "nothing" : printed;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <limits>
 #include <memory>
 #include <new>
 #include <optional>
@@ -19,6 +20,21 @@
 #endif
 
 namespace fraction {
+namespace detail {
+
+// Whether a T converts to a fraction only with a change of value: a
+// floating-point value would truncate, an integer of more than 31 bits
+// besides the sign would wrap.
+template <class T>
+constexpr bool kNarrows =
+    std::is_arithmetic_v<T> && !(std::is_integral_v<T> && std::numeric_limits<T>::digits <= 31);
+
+// R, for a floating-point F only: so that an integer beside a fraction takes
+// the fraction's way, never a double's, which is inexact beyond 2^53.
+template <class F, class R>
+using IfFloatingPoint = std::enable_if_t<std::is_floating_point_v<F>, R>;
+
+}  // namespace detail
 
 // An exact fraction of two 32-bit signed integers.
 //
@@ -36,12 +52,17 @@ namespace fraction {
 // +infinity for x > 0 and -infinity for x < 0; 0/0 is unordered and equal
 // to nothing, itself included.
 //
+// A result "fits" when its numerator lies within ±(2^31 − 1) and its
+// denominator within 1 to 2^31 − 1, in lowest terms.
+//
 // What is declared constexpr below works in constant expressions, from
 // C++17 on, and is defined inline (fraction/detail/tfrac_inline.h) so that
 // callers' compilers can inline and fold it; there, invalid data does not
 // compile. The rest is compiled into the library.
 class TFrac {
  public:
+  // Construction
+
   // Stores a/b in lowest terms with a positive denominator and zero as 0/1.
   // Invalid data (b < 1 with a != 0, or a == INT32_MIN) writes the message
   // once and keeps a and b exactly as given; so does 0 over 0, silently. In
@@ -49,33 +70,181 @@ class TFrac {
   // Implicit, so that integers mix with fractions: x + 1, 2 * x and x == 0
   // give what the same expressions with TFrac(1), TFrac(2) and TFrac(0) give.
   constexpr TFrac(std::int32_t a = 0, std::int32_t b = 1);
-
-  // A floating-point value converts to nothing, in either place, alone or
-  // beside an integer: TFrac(0.5), TFrac(1, 0.5f), x + 0.5 and x == 0.5 do
-  // not compile, where they would silently truncate to an integer.
+  // What would change on its way in converts to nothing, in either place,
+  // alone or beside a fraction: a floating-point value, which would
+  // truncate (TFrac(0.5), TFrac(1, 0.5f), x + 0.5), and an integer type
+  // wider than 32 bits signed, which would wrap (TFrac(1LL, 2),
+  // x + 3000000000LL, x * v.size(), a std::uint32_t). FromIntegers takes
+  // those integers.
   template <class A, class B = std::int32_t,
-            std::enable_if_t<std::is_floating_point_v<A> || std::is_floating_point_v<B>, int> = 0>
+            std::enable_if_t<detail::kNarrows<A> || detail::kNarrows<B>, int> = 0>
   TFrac(A /*a*/, B /*b*/ = 1) = delete;
-
+  // n/d exactly, if it fits; none where d is 0. Never writes the message.
+  [[nodiscard]] static constexpr std::optional<TFrac> FromIntegers(std::int64_t n, std::int64_t d);
   // Reads "n/d" with atol's grammar per part, neither reduced nor checked:
   // "4/6" stays 4/6 and "1/-2" stays 1/-2. Parts are split at runs of '/'
   // as strtok does; a missing numerator reads as 0, a missing denominator
   // as 1, a part out of the 32-bit range saturates, and a null text is "".
   FRACTION_EXPORT explicit TFrac(const char* text);
-
   constexpr TFrac(const TFrac& source) = default;
   constexpr TFrac& operator=(const TFrac& source) = default;
   constexpr TFrac(TFrac&& source) noexcept = default;
   constexpr TFrac& operator=(TFrac&& source) noexcept = default;
   ~TFrac() = default;
-
   // Greatest common divisor of |a| and b, by these rules: b when a is 0;
   // otherwise, when |a| or b is below 1 (|INT32_MIN| counts as negative),
   // writes the invalid-data message and yields 0.
   static constexpr std::int32_t Gcd(std::int32_t a, std::int32_t b);
+  // The text that Gcd writes on invalid data, without a line break.
+  FRACTION_EXPORT static const wchar_t* InvalidDataMessage();
+  [[nodiscard]] constexpr std::int32_t Numerator() const;
+  [[nodiscard]] constexpr std::int32_t Denominator() const;
 
+  // Value operators and comparison
+
+  // + - * / and unary - give exactly what Add, Subtract, Multiply, Divide
+  // and Minus on a copy give: the same wrap-around, the same message.
+  // Unary + gives the fraction as it is.
+  friend constexpr TFrac operator+(const TFrac& x, const TFrac& y);
+  friend constexpr TFrac operator-(const TFrac& x, const TFrac& y);
+  friend constexpr TFrac operator*(const TFrac& x, const TFrac& y);
+  friend constexpr TFrac operator/(const TFrac& x, const TFrac& y);
+  friend constexpr TFrac operator+(const TFrac& x);
+  friend constexpr TFrac operator-(const TFrac& x);
+  constexpr TFrac& operator+=(const TFrac& other);
+  constexpr TFrac& operator-=(const TFrac& other);
+  constexpr TFrac& operator*=(const TFrac& other);
+  constexpr TFrac& operator/=(const TFrac& other);
+  // By value, in the exact order above; C++20 adds <=>, a
+  // std::partial_ordering.
+  friend constexpr bool operator==(const TFrac& x, const TFrac& y);
+  friend constexpr bool operator!=(const TFrac& x, const TFrac& y);
+  friend constexpr bool operator<(const TFrac& x, const TFrac& y);
+  friend constexpr bool operator<=(const TFrac& x, const TFrac& y);
+  friend constexpr bool operator>(const TFrac& x, const TFrac& y);
+  friend constexpr bool operator>=(const TFrac& x, const TFrac& y);
+  // With a float, double or long double on either side, exactly: a finite
+  // one is its binary value (TFrac(1, 10) < 0.1, which is
+  // 3602879701896397/2^55), ±infinity are ±1/0, and NaN is unordered, as
+  // 0/0 is. No rounding, no heap, no text.
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator==(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<=(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>=(const TFrac& x, F y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator==(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator!=(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator<=(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>(F x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, bool> operator>=(F x, const TFrac& y);
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+  friend constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y);
+  template <class F>
+  friend constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x,
+                                                                                 F y);
+#endif
+
+  // Checked operations
+
+  // The exact result in lowest terms with a positive denominator, or none
+  // when it does not fit, when an operand's denominator is below 1, or on
+  // division by a zero fraction. Never wraps around and never writes the
+  // message.
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedAdd(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedDivide(const TFrac& other) const;
+  // x − y·⌊x / y⌋, which has the sign of y, as Python's % and Julia's mod:
+  // 7/2 modulo -1/3 is -1/6. None likewise, y = 0 included.
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedModulo(const TFrac& y) const;
+  // ⌊x / y⌋ exactly, as Python's // (7/2 over -1/3 gives -11); always in 64
+  // bits, since |x / y| < 2^62. None as for CheckedModulo.
+  [[nodiscard]] constexpr std::optional<std::int64_t> FloorDivide(const TFrac& y) const;
+  // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
+  // negative exponent takes the reciprocal's power, and zero to a negative
+  // power is none.
+  [[nodiscard]] constexpr std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
+
+  // Rounding and sign
+
+  // Exact, on the value of the stored fields whatever they are: "7/-2" is
+  // -3.5. A rounded value is none for a zero denominator (x/0, 0/0), and
+  // takes 64 bits: -2147483648/-1 is 2^31.
+  [[nodiscard]] constexpr std::optional<std::int64_t> Floor() const;  // greatest integer <= it
+  [[nodiscard]] constexpr std::optional<std::int64_t> Ceil() const;   // least integer >= it
+  [[nodiscard]] constexpr std::optional<std::int64_t> Trunc() const;  // toward zero
+  [[nodiscard]] constexpr std::optional<std::int64_t> Round() const;  // halves away from zero
+  // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
+  [[nodiscard]] constexpr int Sign() const;
+  // Whether the value is an integer: "4/2" is, x/0 and 0/0 are not.
+  [[nodiscard]] constexpr bool IsInteger() const;
+  // -x when the value is below zero, else x: the fields are not reduced,
+  // and it wraps as unary minus does (abs of -2147483648/1 is itself).
+  // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
+  // which is why it has the standard's name and case.
+  friend constexpr TFrac abs(const TFrac& x);  // NOLINT(readability-identifier-naming)
+
+  // Conversions: doubles and text; none writes the invalid-data message
+
+  // The exact value of x if it fits; none for NaN, an infinity or a value
+  // that does not fit (0.1 is 3602879701896397/2^55). -0.0 gives 0/1.
+  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> FromDouble(double x);
+  // Among the fractions that fit with a denominator of at most
+  // max_denominator, the nearest to the exact value of x; of two equally
+  // near, the one with the smaller denominator, then the one nearer zero.
+  // So it saturates (1e10 gives 2147483647/1), and Approximate(-x, n) is
+  // -Approximate(x, n). None for NaN, an infinity or max_denominator < 1.
+  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Approximate(
+      double x, std::int32_t max_denominator);
+  // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
+  [[nodiscard]] constexpr double ToDouble() const;
+  // ToDouble(), as static_cast<double>(x).
+  constexpr explicit operator double() const;
+  // The exact value of a text, in lowest terms, if it fits; none for
+  // anything else. The same in every locale: ASCII white space around
+  // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
+  // decimal with an optional sign, point and exponent ("-2.5", ".5", "5.",
+  // "1.5e-3"), or a repeating decimal, an optional sign, digits, a point,
+  // digits and a nonempty period in parentheses, without an exponent
+  // ("0.(3)" is 1/3, "-.(142857)" -1/7, "1.(9)" 2/1). Parts, periods and
+  // exponents of any length are read exactly.
+  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Parse(std::string_view text);
   // Decimal numerator, '/', decimal denominator, as stored: "-3/2", "0/1".
   [[nodiscard]] FRACTION_EXPORT std::string ToString() const;
+  // The value with `digits` digits after the point (clamped to 0..1000),
+  // rounded to nearest with ties to even, as printf rounds an exact value:
+  // "-0.00" for -1/1000 with 2 digits, no point for 0 digits. x/0 gives
+  // "inf" or "-inf", 0/0 "nan".
+  [[nodiscard]] FRACTION_EXPORT std::string ToDecimal(int digits) const;
+  // The exact value as a decimal with its period in parentheses: 1/3 is
+  // "0.(3)", -1/6 "-0.1(6)", 1/12 "0.08(3)", 1/4 "0.25", 5/1 "5". The part
+  // before the period and the period are the shortest. None when the digits
+  // after the point (that part and one period) would exceed max_digits (a
+  // negative one counts as 0); x/0 and 0/0 give ToDecimal's "inf", "-inf"
+  // and "nan". Takes time linear in the digits written, at most max_digits.
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::string> ToRepeatingDecimal(int max_digits) const;
+  // The value as std::format writes a double, but exact, by `spec`: what
+  // follows the colon in "{:>10.3f}", [[fill]align][sign]['#']['0'][width]
+  // ['.' precision][type], the type one of e, E, f, F, g, G, or none for
+  // ToString()'s "n/d". Empty for a spec it rejects. fraction/format.h and
+  // fraction/fmt.h give the same to std::format and fmt::format.
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::string> Format(std::string_view spec) const;
+
+  // Methods on pointers
 
   // Each of these builds its result through the two-integer constructor and
   // hands it over on the heap. A null right operand yields no fraction.
@@ -86,133 +255,14 @@ class TFrac {
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Divide(const TFrac* other) const;
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Square() const;
   [[nodiscard]] FRACTION_EXPORT std::unique_ptr<TFrac> Reverse() const;
-
   // Negates this fraction in place and returns it (not a new object).
   constexpr TFrac* Minus();
-
   // True when both stored fields match; false for a null operand.
   [[nodiscard]] constexpr bool Equal(const TFrac* other) const;
-
   // This value > other's, in the exact order; false for a null operand.
   [[nodiscard]] constexpr bool Greater(const TFrac* other) const;
 
-  [[nodiscard]] constexpr std::int32_t Numerator() const { return numerator; }
-  [[nodiscard]] constexpr std::int32_t Denominator() const { return denominator; }
-
-  // The quotient correctly rounded to double; x/0 is an infinity, 0/0 NaN.
-  [[nodiscard]] constexpr double ToDouble() const;
-
-  // Rounding and sign, exact, on the value of the stored fields whatever
-  // they are: "7/-2" is -3.5. A rounded value is none for a zero
-  // denominator (x/0, 0/0), and takes 64 bits: -2147483648/-1 is 2^31.
-  [[nodiscard]] constexpr std::optional<std::int64_t> Floor() const {  // greatest integer <= it
-    return Rounded(Rounding::kFloor);
-  }
-  [[nodiscard]] constexpr std::optional<std::int64_t> Ceil() const {  // least integer >= it
-    return Rounded(Rounding::kCeil);
-  }
-  [[nodiscard]] constexpr std::optional<std::int64_t> Trunc() const {  // toward zero
-    return Rounded(Rounding::kTrunc);
-  }
-  [[nodiscard]] constexpr std::optional<std::int64_t> Round() const {  // halves away from zero
-    return Rounded(Rounding::kRound);
-  }
-  // -1, 0 or 1 by value; x/0 has x's sign, 0/0 gives 0.
-  [[nodiscard]] constexpr int Sign() const;
-  // -x when the value is below zero, else x: the fields are not reduced,
-  // and it wraps as unary minus does (abs of -2147483648/1 is itself).
-  // Found by argument-dependent lookup: `using std::abs; abs(x)` works,
-  // which is why it has the standard's name and case.
-  friend constexpr TFrac abs(const TFrac& x) {  // NOLINT(readability-identifier-naming)
-    return x.Sign() < 0 ? -x : x;
-  }
-
-  // The exact result in lowest terms with a positive denominator, or none
-  // when it does not fit (a part outside 32 bits, or the numerator
-  // INT32_MIN), when an operand's denominator is below 1, or on division by
-  // a zero fraction. Never wraps around and never writes the message.
-  [[nodiscard]] constexpr std::optional<TFrac> CheckedAdd(const TFrac& other) const;
-  [[nodiscard]] constexpr std::optional<TFrac> CheckedSubtract(const TFrac& other) const;
-  [[nodiscard]] constexpr std::optional<TFrac> CheckedMultiply(const TFrac& other) const;
-  [[nodiscard]] constexpr std::optional<TFrac> CheckedDivide(const TFrac& other) const;
-  // This value to the power `exponent`, likewise; x^0 is 1/1 (0^0 too), a
-  // negative exponent takes the reciprocal's power, and zero to a negative
-  // power is none.
-  [[nodiscard]] constexpr std::optional<TFrac> CheckedPow(std::int32_t exponent) const;
-
-  // Conversions. A fraction "fits" when its numerator lies within
-  // ±(2^31 − 1) and its denominator within 1 to 2^31 − 1, in lowest terms.
-  // None of them writes the invalid-data message.
-
-  // The exact value of x if it fits; none for NaN, an infinity or a value
-  // that does not fit (0.1 is 3602879701896397/2^55). -0.0 gives 0/1.
-  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> FromDouble(double x);
-
-  // Among the fractions that fit with a denominator of at most
-  // max_denominator, the nearest to the exact value of x; of two equally
-  // near, the one with the smaller denominator, then the one nearer zero.
-  // So it saturates (1e10 gives 2147483647/1), and Approximate(-x, n) is
-  // -Approximate(x, n). None for NaN, an infinity or max_denominator < 1.
-  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Approximate(
-      double x, std::int32_t max_denominator);
-
-  // The value with `digits` digits after the point (clamped to 0..1000),
-  // rounded to nearest with ties to even, as printf rounds an exact value:
-  // "-0.00" for -1/1000 with 2 digits, no point for 0 digits. x/0 gives
-  // "inf" or "-inf", 0/0 "nan".
-  [[nodiscard]] FRACTION_EXPORT std::string ToDecimal(int digits) const;
-
-  // The exact value of a text, in lowest terms, if it fits; none for
-  // anything else. The same in every locale: ASCII white space around
-  // either "n/d" with optional signs on both parts ("1/-2" is -1/2) or a
-  // decimal with an optional sign, point and exponent ("-2.5", ".5", "5.",
-  // "1.5e-3"). Parts and exponents of any length are read exactly.
-  [[nodiscard]] FRACTION_EXPORT static std::optional<TFrac> Parse(std::string_view text);
-
-  // The value operators give exactly what Add, Subtract, Multiply, Divide
-  // and Minus on a copy give: the same wrap-around, the same message.
-  friend constexpr TFrac operator+(const TFrac& x, const TFrac& y) { return SumOf(x, y); }
-  friend constexpr TFrac operator-(const TFrac& x, const TFrac& y) { return DifferenceOf(x, y); }
-  friend constexpr TFrac operator*(const TFrac& x, const TFrac& y) { return ProductOf(x, y); }
-  friend constexpr TFrac operator/(const TFrac& x, const TFrac& y) { return QuotientOf(x, y); }
-  friend constexpr TFrac operator-(const TFrac& x) { return NegativeOf(x); }
-  constexpr TFrac& operator+=(const TFrac& other) { return *this = *this + other; }
-  constexpr TFrac& operator-=(const TFrac& other) { return *this = *this - other; }
-  constexpr TFrac& operator*=(const TFrac& other) { return *this = *this * other; }
-  constexpr TFrac& operator/=(const TFrac& other) { return *this = *this / other; }
-
-  // Comparison by value, in the exact order above.
-  friend constexpr bool operator==(const TFrac& x, const TFrac& y) {
-    return Compare(x, y) == Order::kEqual;
-  }
-#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
-  friend constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
-    switch (Compare(x, y)) {
-      case Order::kLess:
-        return std::partial_ordering::less;
-      case Order::kEqual:
-        return std::partial_ordering::equivalent;
-      case Order::kGreater:
-        return std::partial_ordering::greater;
-      case Order::kUnordered:
-        break;
-    }
-    return std::partial_ordering::unordered;
-  }
-#else
-  friend constexpr bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
-  friend constexpr bool operator<(const TFrac& x, const TFrac& y) {
-    return Compare(x, y) == Order::kLess;
-  }
-  friend constexpr bool operator>(const TFrac& x, const TFrac& y) {
-    return Compare(x, y) == Order::kGreater;
-  }
-  friend constexpr bool operator<=(const TFrac& x, const TFrac& y) {
-    const Order order = Compare(x, y);
-    return order == Order::kLess || order == Order::kEqual;
-  }
-  friend constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
-#endif
+  // Allocation
 
   // Fractions are small and made on the heap one at a time, as the methods
   // hand them over: each thread keeps a few freed ones to reuse. The
@@ -222,23 +272,29 @@ class TFrac {
   FRACTION_EXPORT static void operator delete(void* pointer, std::size_t size) noexcept;
   FRACTION_EXPORT static void* operator new(std::size_t size, const std::nothrow_t& tag) noexcept;
   FRACTION_EXPORT static void operator delete(void* pointer, const std::nothrow_t& tag) noexcept;
-  static void* operator new(std::size_t /*size*/, void* place) noexcept { return place; }
-  static void operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
-
-  // The text that Gcd writes on invalid data, without a line break.
-  FRACTION_EXPORT static const wchar_t* InvalidDataMessage();
+  static void* operator new(std::size_t size, void* place) noexcept;
+  static void operator delete(void* pointer, void* place) noexcept;
 
  private:
+  friend class std::numeric_limits<TFrac>;
+
   enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
   static constexpr Order Compare(const TFrac& x, const TFrac& y);
+  template <class F>
+  static constexpr Order CompareWith(const TFrac& x, F y);
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+  static constexpr std::partial_ordering PartialOrdering(Order order);
+#endif
 
   enum class Rounding : signed char { kFloor, kCeil, kTrunc, kRound };
   [[nodiscard]] constexpr std::optional<std::int64_t> Rounded(Rounding rounding) const;
 
   // For results known to be in lowest terms with a positive denominator.
   struct InLowestTerms {};
-  constexpr TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
-      : numerator(n), denominator(d), lowest_terms(true) {}
+  constexpr TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d);
+  // The fields as given, silently, for the limits' infinity and NaN.
+  struct AsGiven {};
+  constexpr TFrac(AsGiven /*given*/, std::int32_t n, std::int32_t d);
 
   // What the value operators compute.
   static constexpr TFrac SumOf(const TFrac& x, const TFrac& y);
@@ -265,8 +321,9 @@ class TFrac {
   bool lowest_terms = false;
 };
 
-// Writes ToString().
+// Writes ToString(), to a narrow or a wide stream.
 FRACTION_EXPORT std::ostream& operator<<(std::ostream& out, const TFrac& fraction);
+FRACTION_EXPORT std::wostream& operator<<(std::wostream& out, const TFrac& fraction);
 
 // Reads, after the stream's white-space skip, an optional sign and digits,
 // then optionally '/', an optional sign and digits, and stores what the text
@@ -284,6 +341,59 @@ template <>
 struct hash<fraction::TFrac> {
   FRACTION_EXPORT std::size_t operator()(const fraction::TFrac& fraction) const noexcept;
 };
+
+// TFrac as generic numeric code sees it: signed, bounded, exact and not an
+// integer, with the infinities and NaN of its zero denominators.
+// - min() is the smallest positive value, as for floating-point types, and
+//   lowest() -max(): -2147483648/1 is invalid data.
+// - digits (31) and digits10 (9) count what every integer in the range
+//   keeps, as for int32_t: all of ±(2^31 − 1) is exact.
+// - epsilon() and round_error() are 0: the arithmetic is exact or wraps,
+//   and never rounds, so a tolerance scaled by them asks for equality; the
+//   spacing at 1, 1/2147483646, would wrap in nearly any product.
+// - Nothing floating-point applies: no exponents, no denormals, nothing
+//   traps (division by zero gives 0/1), the wrap-around is no modular
+//   arithmetic of values, and the round style is the default one.
+// - infinity() and quiet_NaN() are 1/0 and 0/0 as stored, without the
+//   message; signaling_NaN() is 0/1, as it is absent.
+// NOLINTBEGIN(readability-identifier-naming): the standard's names
+template <>
+class numeric_limits<fraction::TFrac> {
+ public:
+  static constexpr bool is_specialized = true;
+  static constexpr fraction::TFrac min() noexcept;     // 1/2147483647
+  static constexpr fraction::TFrac max() noexcept;     // 2147483647/1
+  static constexpr fraction::TFrac lowest() noexcept;  // -2147483647/1
+  static constexpr int digits = 31;
+  static constexpr int digits10 = 9;
+  static constexpr int max_digits10 = 0;
+  static constexpr bool is_signed = true;
+  static constexpr bool is_integer = false;
+  static constexpr bool is_exact = true;
+  static constexpr int radix = 2;
+  static constexpr fraction::TFrac epsilon() noexcept;      // 0/1
+  static constexpr fraction::TFrac round_error() noexcept;  // 0/1
+  static constexpr int min_exponent = 0;
+  static constexpr int min_exponent10 = 0;
+  static constexpr int max_exponent = 0;
+  static constexpr int max_exponent10 = 0;
+  static constexpr bool has_infinity = true;
+  static constexpr bool has_quiet_NaN = true;
+  static constexpr bool has_signaling_NaN = false;
+  static constexpr float_denorm_style has_denorm = denorm_absent;
+  static constexpr bool has_denorm_loss = false;
+  static constexpr fraction::TFrac infinity() noexcept;       // 1/0
+  static constexpr fraction::TFrac quiet_NaN() noexcept;      // 0/0
+  static constexpr fraction::TFrac signaling_NaN() noexcept;  // 0/1
+  static constexpr fraction::TFrac denorm_min() noexcept;     // min()
+  static constexpr bool is_iec559 = false;
+  static constexpr bool is_bounded = true;
+  static constexpr bool is_modulo = false;
+  static constexpr bool traps = false;
+  static constexpr bool tinyness_before = false;
+  static constexpr float_round_style round_style = round_toward_zero;
+};
+// NOLINTEND(readability-identifier-naming)
 
 }  // namespace std
 

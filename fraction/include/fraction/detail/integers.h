@@ -36,6 +36,12 @@ constexpr std::int64_t WrappingAdd(std::int64_t x, std::int64_t y) {
 
 constexpr std::int64_t Times(std::int32_t x, std::int32_t y) { return std::int64_t{x} * y; }
 
+// |x|, in unsigned arithmetic, where |INT64_MIN| fits.
+constexpr std::uint64_t Magnitude(std::int64_t x) {
+  const auto bits = static_cast<std::uint64_t>(x);
+  return x < 0 ? 0u - bits : bits;
+}
+
 // -1, 0 or 1.
 constexpr int Signum(std::int64_t x) { return static_cast<int>(x > 0) - static_cast<int>(x < 0); }
 

@@ -8,6 +8,7 @@
 #include <limits>
 #include <numeric>
 #include <optional>
+#include <type_traits>
 
 #include "fraction/detail/integers.h"
 
@@ -103,7 +104,77 @@ constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
   return power;
 }
 
+// ⌊x / y⌋ for denominators of at least 1 and y ≠ 0, and what is left:
+// x − y·quotient = remainder / (b·d). As x / y = a·d / (b·c), with the
+// sign of c moved onto both parts the divisor is positive, and the floored
+// quotient is the truncated one, one less where the remainder is negative.
+// Each part is below 2^62 in magnitude, so all of it is exact.
+struct FlooredQuotient {
+  std::int64_t quotient;
+  std::int64_t remainder;
+};
+
+constexpr FlooredQuotient FloorQuotient(const TFrac& x, const TFrac& y) {
+  const std::int64_t sign = SignOf(y.Numerator());
+  const std::int64_t n = Times(x.Numerator(), y.Denominator()) * sign;
+  const std::int64_t m = Times(x.Denominator(), y.Numerator()) * sign;
+  const std::int64_t borrow = static_cast<std::int64_t>(n % m < 0);
+  // n − m·quotient lies in [0, m); turned back by the sign, it is the
+  // numerator of x − y·quotient over b·d.
+  return {n / m - borrow, (n % m + borrow * m) * sign};
+}
+
+constexpr std::int64_t kTwoTo31 = std::int64_t{1} << 31;
+
+// Where n/d lies against y, exactly: -1, 0 or 1, for 1 <= n <= 2^31,
+// 1 <= d <= 2^31 and a finite y > 0 of a binary floating-point type. Both
+// are compared 31 binary digits at a time, n/d's by long division and y's
+// by splitting off whole parts, which is exact: scaling by a power of two
+// and subtracting the whole part lose no bit. The first step decides when
+// y < 2^-31 <= n/d; otherwise y's lowest bit is at least 2^(-31 - 63) for
+// a significand of up to 64 bits (113 for a quadruple long double), and
+// each step moves it 31 bits up, so the rest is 0 after four steps (five).
+template <class F>
+constexpr int CompareMagnitude(std::int64_t n, std::int64_t d, F y) {
+  constexpr auto kScale = static_cast<F>(kTwoTo31);
+  if (y > kScale) return -1;
+  F rest = y;
+  std::int64_t remainder = n;
+  for (;;) {
+    rest *= kScale;         // at most 2^62
+    remainder *= kTwoTo31;  // at most 2^62
+    const auto whole = static_cast<std::int64_t>(rest);
+    rest -= static_cast<F>(whole);
+    const std::int64_t digits = remainder / d;
+    remainder %= d;
+    if (digits != whole) return digits < whole ? -1 : 1;
+    if (remainder == 0 || rest == 0) {
+      return static_cast<int>(remainder != 0) - static_cast<int>(rest != 0);
+    }
+  }
+}
+
+// Where n/d lies against y, exactly, for 1 <= d <= 2^31, |n| <= 2^31 and
+// any y but NaN. Rounding is monotone, so where the rounded product y·d
+// differs from n, the exact one differs in the same direction, an infinite
+// y included; n and d are exact in double, to which a float is widened.
+// That decides nearly always, without a branch on the outcome. Where it
+// does not, y·d is nearly n: zero only with it, else of its sign.
+template <class F>
+constexpr int CompareFinite(std::int64_t n, std::int64_t d, F y) {
+  using Widened = decltype(y + 0.0);
+  const Widened product = static_cast<Widened>(y) * static_cast<Widened>(d);
+  const auto whole_n = static_cast<Widened>(n);
+  if (product != whole_n) {
+    return static_cast<int>(product < whole_n) - static_cast<int>(product > whole_n);
+  }
+  if (n == 0) return 0;
+  return n > 0 ? CompareMagnitude(n, d, y) : -CompareMagnitude(-n, d, -y);
+}
+
 }  // namespace detail
+
+// Construction
 
 constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominator(b) {
   const std::int32_t g = Gcd(a, b);
@@ -114,6 +185,23 @@ constexpr TFrac::TFrac(std::int32_t a, std::int32_t b) : numerator(a), denominat
     denominator = b / g;
     lowest_terms = true;
   }
+}
+
+constexpr TFrac::TFrac(InLowestTerms /*known*/, std::int32_t n, std::int32_t d)
+    : numerator(n), denominator(d), lowest_terms(true) {}
+
+constexpr TFrac::TFrac(AsGiven /*given*/, std::int32_t n, std::int32_t d)
+    : numerator(n), denominator(d) {}
+
+// Magnitudes in unsigned arithmetic, where |INT64_MIN| fits.
+constexpr std::optional<TFrac> TFrac::FromIntegers(std::int64_t n, std::int64_t d) {
+  if (d == 0) return std::nullopt;
+  const std::uint64_t top = detail::Magnitude(n), bottom = detail::Magnitude(d);
+  const std::uint64_t g = std::gcd(top, bottom);
+  if (top / g > INT32_MAX || bottom / g > INT32_MAX) return std::nullopt;
+  const auto magnitude = static_cast<std::int32_t>(top / g);
+  return TFrac(InLowestTerms{}, (n < 0) != (d < 0) ? -magnitude : magnitude,
+               static_cast<std::int32_t>(bottom / g));
 }
 
 constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
@@ -130,6 +218,11 @@ constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
   // downwards from min(m, b) takes billions for 2147483647 and 2147483646.
   return detail::BinaryGcd(m, b);
 }
+
+constexpr std::int32_t TFrac::Numerator() const { return numerator; }
+constexpr std::int32_t TFrac::Denominator() const { return denominator; }
+
+// Value operators and comparison
 
 // Where n/m fits unwrapped the constructor stores it in lowest terms; for
 // operands in lowest terms Knuth's way finds the same with smaller numbers.
@@ -171,16 +264,22 @@ constexpr TFrac TFrac::QuotientOf(const TFrac& x, const TFrac& y) {
   return y.numerator == 0 ? TFrac(0, 1) : detail::Wrapped(detail::Quotient(x, y));
 }
 
-constexpr TFrac* TFrac::Minus() {
-  numerator = detail::WrappingNegate(numerator);
-  return this;
-}
-
 constexpr TFrac TFrac::NegativeOf(const TFrac& x) {
   TFrac negated = x;
   negated.Minus();
   return negated;
 }
+
+constexpr TFrac operator+(const TFrac& x, const TFrac& y) { return TFrac::SumOf(x, y); }
+constexpr TFrac operator-(const TFrac& x, const TFrac& y) { return TFrac::DifferenceOf(x, y); }
+constexpr TFrac operator*(const TFrac& x, const TFrac& y) { return TFrac::ProductOf(x, y); }
+constexpr TFrac operator/(const TFrac& x, const TFrac& y) { return TFrac::QuotientOf(x, y); }
+constexpr TFrac operator+(const TFrac& x) { return x; }
+constexpr TFrac operator-(const TFrac& x) { return TFrac::NegativeOf(x); }
+constexpr TFrac& TFrac::operator+=(const TFrac& other) { return *this = *this + other; }
+constexpr TFrac& TFrac::operator-=(const TFrac& other) { return *this = *this - other; }
+constexpr TFrac& TFrac::operator*=(const TFrac& other) { return *this = *this * other; }
+constexpr TFrac& TFrac::operator/=(const TFrac& other) { return *this = *this / other; }
 
 // With non-negative denominators, a/b < c/d exactly when a·d < c·b; each
 // product is at most 2^62 in magnitude, so 64 bits compare exactly. That
@@ -199,56 +298,114 @@ constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
   return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));
 }
 
-constexpr bool TFrac::Equal(const TFrac* other) const {
-  return other != nullptr && numerator == other->numerator && denominator == other->denominator;
-}
-
-constexpr bool TFrac::Greater(const TFrac* other) const {
-  return other != nullptr && Compare(*this, *other) == Order::kGreater;
-}
-
-// Both parts are exact in double, and IEEE division rounds correctly. A
-// zero denominator is not divided by, which would raise the floating-point
-// division-by-zero flag.
-constexpr double TFrac::ToDouble() const {
-  if (denominator != 0) {
-    return static_cast<double>(numerator) / static_cast<double>(denominator);
+// NaN is the one value unequal to itself, and is ruled out first, so that
+// no comparison below raises the floating-point invalid flag. An infinite
+// fraction equals the same infinity and lies beyond everything else.
+template <class F>
+constexpr TFrac::Order TFrac::CompareWith(const TFrac& x, F y) {
+  const detail::Value v = detail::ValueOf(x);
+  if (y != y || (v.numerator == 0 && v.denominator == 0)) {
+    return Order::kUnordered;
   }
-  if (numerator == 0) {
-    return std::numeric_limits<double>::quiet_NaN();
-  }
-  constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  return numerator > 0 ? kInfinity : -kInfinity;
-}
-
-// The value's quotient truncated toward zero, then moved by at most one by
-// the remainder r, which has the value's sign, |r| < d <= 2^31, so 2·r fits.
-constexpr std::optional<std::int64_t> TFrac::Rounded(Rounding rounding) const {
-  const detail::Value v = detail::ValueOf(*this);
   if (v.denominator == 0) {
-    return std::nullopt;
+    constexpr F kInfinity = std::numeric_limits<F>::infinity();
+    if (y == (v.numerator > 0 ? kInfinity : -kInfinity)) return Order::kEqual;
+    return v.numerator > 0 ? Order::kGreater : Order::kLess;
   }
-  const std::int64_t quotient = v.numerator / v.denominator, r = v.numerator % v.denominator;
-  switch (rounding) {
-    case Rounding::kFloor:
-      return quotient - static_cast<std::int64_t>(r < 0);
-    case Rounding::kCeil:
-      return quotient + static_cast<std::int64_t>(r > 0);
-    case Rounding::kTrunc:
-      break;
-    case Rounding::kRound:
-      // Away from zero where the remainder is at least half the divisor.
-      return quotient + static_cast<std::int64_t>(2 * r >= v.denominator) -
-             static_cast<std::int64_t>(2 * r <= -v.denominator);
-  }
-  return quotient;
+  return static_cast<Order>(detail::CompareFinite(v.numerator, v.denominator, y) + 1);
 }
 
-// The numerator's sign, turned by a negative denominator; a zero one turns
-// nothing, so that x/0 has x's sign and 0/0 none.
-constexpr int TFrac::Sign() const {
-  return detail::Signum(numerator) * (1 - 2 * static_cast<int>(denominator < 0));
+constexpr bool operator==(const TFrac& x, const TFrac& y) {
+  return TFrac::Compare(x, y) == TFrac::Order::kEqual;
 }
+constexpr bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
+constexpr bool operator<(const TFrac& x, const TFrac& y) {
+  return TFrac::Compare(x, y) == TFrac::Order::kLess;
+}
+constexpr bool operator<=(const TFrac& x, const TFrac& y) {
+  const TFrac::Order order = TFrac::Compare(x, y);
+  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+}
+constexpr bool operator>(const TFrac& x, const TFrac& y) { return y < x; }
+constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
+
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator==(const TFrac& x, F y) {
+  return TFrac::CompareWith(x, y) == TFrac::Order::kEqual;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y) {
+  return !(x == y);
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<(const TFrac& x, F y) {
+  return TFrac::CompareWith(x, y) == TFrac::Order::kLess;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<=(const TFrac& x, F y) {
+  const TFrac::Order order = TFrac::CompareWith(x, y);
+  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>(const TFrac& x, F y) {
+  return TFrac::CompareWith(x, y) == TFrac::Order::kGreater;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>=(const TFrac& x, F y) {
+  const TFrac::Order order = TFrac::CompareWith(x, y);
+  return order == TFrac::Order::kGreater || order == TFrac::Order::kEqual;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator==(F x, const TFrac& y) {
+  return y == x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator!=(F x, const TFrac& y) {
+  return y != x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<(F x, const TFrac& y) {
+  return y > x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator<=(F x, const TFrac& y) {
+  return y >= x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>(F x, const TFrac& y) {
+  return y < x;
+}
+template <class F>
+constexpr detail::IfFloatingPoint<F, bool> operator>=(F x, const TFrac& y) {
+  return y <= x;
+}
+
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+constexpr std::partial_ordering TFrac::PartialOrdering(Order order) {
+  switch (order) {
+    case Order::kLess:
+      return std::partial_ordering::less;
+    case Order::kEqual:
+      return std::partial_ordering::equivalent;
+    case Order::kGreater:
+      return std::partial_ordering::greater;
+    case Order::kUnordered:
+      break;
+  }
+  return std::partial_ordering::unordered;
+}
+
+constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
+  return TFrac::PartialOrdering(TFrac::Compare(x, y));
+}
+
+template <class F>
+constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x, F y) {
+  return TFrac::PartialOrdering(TFrac::CompareWith(x, y));
+}
+#endif
+
+// Checked operations
 
 // The result reduced in 64 bits, for a positive denominator, if it fits.
 constexpr std::optional<TFrac> TFrac::Exact(std::int64_t n, std::int64_t m) {
@@ -285,6 +442,17 @@ constexpr std::optional<TFrac> TFrac::CheckedDivide(const TFrac& other) const {
   return Exact(quotient.numerator, quotient.denominator);
 }
 
+constexpr std::optional<TFrac> TFrac::CheckedModulo(const TFrac& y) const {
+  if (!detail::PositiveDenominators(*this, y) || y.numerator == 0) return std::nullopt;
+  return Exact(detail::FloorQuotient(*this, y).remainder,
+               detail::Times(denominator, y.denominator));
+}
+
+constexpr std::optional<std::int64_t> TFrac::FloorDivide(const TFrac& y) const {
+  if (!detail::PositiveDenominators(*this, y) || y.numerator == 0) return std::nullopt;
+  return detail::FloorQuotient(*this, y).quotient;
+}
+
 // A fraction from text may be unreduced ("2/4"): it is reduced first, in 64
 // bits, where |INT32_MIN| fits. Coprime parts stay coprime in every power,
 // so the result needs no gcd.
@@ -311,6 +479,117 @@ constexpr std::optional<TFrac> TFrac::CheckedPow(std::int32_t exponent) const {
                static_cast<std::int32_t>(*bottom));
 }
 
+// Rounding and sign
+
+// The value's quotient truncated toward zero, then moved by at most one by
+// the remainder r, which has the value's sign, |r| < d <= 2^31, so 2·r fits.
+constexpr std::optional<std::int64_t> TFrac::Rounded(Rounding rounding) const {
+  const detail::Value v = detail::ValueOf(*this);
+  if (v.denominator == 0) {
+    return std::nullopt;
+  }
+  const std::int64_t quotient = v.numerator / v.denominator, r = v.numerator % v.denominator;
+  switch (rounding) {
+    case Rounding::kFloor:
+      return quotient - static_cast<std::int64_t>(r < 0);
+    case Rounding::kCeil:
+      return quotient + static_cast<std::int64_t>(r > 0);
+    case Rounding::kTrunc:
+      break;
+    case Rounding::kRound:
+      // Away from zero where the remainder is at least half the divisor.
+      return quotient + static_cast<std::int64_t>(2 * r >= v.denominator) -
+             static_cast<std::int64_t>(2 * r <= -v.denominator);
+  }
+  return quotient;
+}
+
+constexpr std::optional<std::int64_t> TFrac::Floor() const { return Rounded(Rounding::kFloor); }
+constexpr std::optional<std::int64_t> TFrac::Ceil() const { return Rounded(Rounding::kCeil); }
+constexpr std::optional<std::int64_t> TFrac::Trunc() const { return Rounded(Rounding::kTrunc); }
+constexpr std::optional<std::int64_t> TFrac::Round() const { return Rounded(Rounding::kRound); }
+
+// The numerator's sign, turned by a negative denominator; a zero one turns
+// nothing, so that x/0 has x's sign and 0/0 none.
+constexpr int TFrac::Sign() const {
+  return detail::Signum(numerator) * (1 - 2 * static_cast<int>(denominator < 0));
+}
+
+// In 64 bits, where INT32_MIN % -1 is 0 rather than an overflow.
+constexpr bool TFrac::IsInteger() const {
+  return denominator != 0 && std::int64_t{numerator} % denominator == 0;
+}
+
+constexpr TFrac abs(const TFrac& x) {  // NOLINT(readability-identifier-naming)
+  return x.Sign() < 0 ? -x : x;
+}
+
+// Conversions
+
+// Both parts are exact in double, and IEEE division rounds correctly. A
+// zero denominator is not divided by, which would raise the floating-point
+// division-by-zero flag.
+constexpr double TFrac::ToDouble() const {
+  if (denominator != 0) {
+    return static_cast<double>(numerator) / static_cast<double>(denominator);
+  }
+  if (numerator == 0) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  return numerator > 0 ? kInfinity : -kInfinity;
+}
+
+constexpr TFrac::operator double() const { return ToDouble(); }
+
+// Methods on pointers
+
+constexpr TFrac* TFrac::Minus() {
+  numerator = detail::WrappingNegate(numerator);
+  return this;
+}
+
+constexpr bool TFrac::Equal(const TFrac* other) const {
+  return other != nullptr && numerator == other->numerator && denominator == other->denominator;
+}
+
+constexpr bool TFrac::Greater(const TFrac* other) const {
+  return other != nullptr && Compare(*this, *other) == Order::kGreater;
+}
+
+// Allocation
+
+inline void* TFrac::operator new(std::size_t /*size*/, void* place) noexcept { return place; }
+inline void TFrac::operator delete(void* /*pointer*/, void* /*place*/) noexcept {}
+
 }  // namespace fraction
+
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::min() noexcept {
+  return fraction::TFrac(1, INT32_MAX);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::max() noexcept {
+  return fraction::TFrac(INT32_MAX);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::lowest() noexcept {
+  return fraction::TFrac(-INT32_MAX);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::epsilon() noexcept {
+  return fraction::TFrac();
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::round_error() noexcept {
+  return fraction::TFrac();
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::infinity() noexcept {
+  return fraction::TFrac(fraction::TFrac::AsGiven{}, 1, 0);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::quiet_NaN() noexcept {
+  return fraction::TFrac(fraction::TFrac::AsGiven{}, 0, 0);
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::signaling_NaN() noexcept {
+  return fraction::TFrac();
+}
+constexpr fraction::TFrac std::numeric_limits<fraction::TFrac>::denorm_min() noexcept {
+  return min();
+}
 
 #endif  // FRACTION_DETAIL_TFRAC_INLINE_H

@@ -1,0 +1,209 @@
+#ifndef FRACTION_DETAIL_FORMAT_SPEC_H
+#define FRACTION_DETAIL_FORMAT_SPEC_H
+
+// The format spec of a fraction, read at compile time where the formatters
+// of fraction/format.h and fraction/fmt.h need it, and what turns a value
+// and a spec into text: shared by TFrac::Format and both formatters, so that
+// the three cannot disagree.
+
+#include <climits>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "fraction/detail/ascii.h"
+#include "fraction/export.h"
+
+namespace fraction {
+
+class TFrac;
+
+namespace detail {
+
+// [[fill]align][sign]['#']['0'][width]['.' precision][type], read as
+// std::format reads it for a double.
+struct FormatSpec {
+  enum class Align : unsigned char { kNone, kLeft, kRight, kCenter };
+  enum class Sign : unsigned char { kNone, kMinus, kPlus, kSpace };
+
+  // Where a width or precision comes from an argument, its index, or
+  // kNextArgument for "{}" until the formatter asks its context for one.
+  static constexpr int kNoArgument = -1;
+  static constexpr int kNextArgument = -2;
+
+  char fill[4] = {' ', '\0', '\0', '\0'};  // one character, UTF-8
+  unsigned char fill_size = 1;
+  Align align = Align::kNone;
+  Sign sign = Sign::kNone;
+  bool alternate = false;  // '#'
+  bool zero = false;       // '0'
+  int width = 0;
+  int precision = -1;  // none given
+  int width_argument = kNoArgument;
+  int precision_argument = kNoArgument;
+  char type = '\0';  // none, or one of "eEfFgG"
+};
+
+struct FormatSpecParse {
+  FormatSpec spec;
+  std::size_t size = 0;         // of the spec read, up to a '}' or the end
+  const char* error = nullptr;  // why it was rejected, or null
+};
+
+// The number of bytes of the UTF-8 character that `text` starts with, or 0
+// when it does not start with one.
+constexpr std::size_t CharacterSize(std::string_view text) {
+  if (text.empty()) return 0;
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t size = lead < 0x80   ? 1
+                           : lead < 0xC2 ? 0
+                           : lead < 0xE0 ? 2
+                           : lead < 0xF0 ? 3
+                           : lead < 0xF5 ? 4
+                                         : 0;
+  if (size == 0 || size > text.size()) return 0;
+  for (std::size_t i = 1; i < size; ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
+  }
+  return size;
+}
+
+// Reads a spec, in constant expressions too, so that a formatter can reject a
+// bad one at compile time.
+class FormatSpecReader {
+ public:
+  constexpr explicit FormatSpecReader(std::string_view text) : text_(text) {}
+
+  constexpr FormatSpecParse Read() {
+    FormatSpec& spec = result_.spec;
+    if (!ReadFillAndAlign()) return result_;
+    if (Take('+')) {
+      spec.sign = FormatSpec::Sign::kPlus;
+    } else if (Take('-')) {
+      spec.sign = FormatSpec::Sign::kMinus;
+    } else if (Take(' ')) {
+      spec.sign = FormatSpec::Sign::kSpace;
+    }
+    spec.alternate = Take('#');
+    spec.zero = Take('0');
+    if (Peek() == '0') return Fail("a width does not start with 0");
+    if (!ReadCount(spec.width, spec.width_argument)) return result_;
+    if (Take('.')) {
+      if (!IsDigit(Peek()) && Peek() != '{') return Fail("a precision needs digits");
+      spec.precision = 0;
+      if (!ReadCount(spec.precision, spec.precision_argument)) return result_;
+    }
+    if (Peek() == 'L') return Fail("the locale option is not supported for a fraction");
+    if (!AtEnd()) {
+      const char type = text_[at_];
+      if (std::string_view("eEfFgG").find(type) == std::string_view::npos) {
+        return Fail("the type of a fraction is one of e, E, f, F, g and G");
+      }
+      spec.type = type;
+      ++at_;
+    }
+    if (!AtEnd()) return Fail("unexpected characters at the end of a fraction's spec");
+    const bool has_precision =
+        spec.precision >= 0 || spec.precision_argument != FormatSpec::kNoArgument;
+    if (spec.type == '\0' &&
+        (spec.sign != FormatSpec::Sign::kNone || spec.alternate || spec.zero || has_precision)) {
+      return Fail("only fill, align and width apply to a fraction without a type");
+    }
+    result_.size = at_;
+    return result_;
+  }
+
+ private:
+  // The end of the spec: the text's, or the '}' that closes the field.
+  [[nodiscard]] constexpr bool AtEnd() const { return at_ == text_.size() || text_[at_] == '}'; }
+  [[nodiscard]] constexpr char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+
+  constexpr bool Take(char c) {
+    if (at_ == text_.size() || text_[at_] != c) return false;
+    ++at_;
+    return true;
+  }
+
+  constexpr FormatSpecParse Fail(const char* why) {
+    result_.error = why;
+    return result_;
+  }
+
+  static constexpr FormatSpec::Align AlignOf(char c) {
+    return c == '<'   ? FormatSpec::Align::kLeft
+           : c == '>' ? FormatSpec::Align::kRight
+           : c == '^' ? FormatSpec::Align::kCenter
+                      : FormatSpec::Align::kNone;
+  }
+
+  // A '}' first ends an empty spec: it is never a fill. Nor is '{', as in
+  // the standard's grammar.
+  constexpr bool ReadFillAndAlign() {
+    FormatSpec& spec = result_.spec;
+    if (AtEnd()) return true;
+    const std::size_t size = CharacterSize(text_);
+    if (size > 0 && size < text_.size() && AlignOf(text_[size]) != FormatSpec::Align::kNone) {
+      if (text_[0] == '{') {
+        Fail("a fill cannot be {");
+        return false;
+      }
+      for (std::size_t i = 0; i < size; ++i) spec.fill[i] = text_[i];
+      spec.fill_size = static_cast<unsigned char>(size);
+      spec.align = AlignOf(text_[size]);
+      at_ = size + 1;
+    } else {
+      spec.align = AlignOf(text_[0]);
+      at_ = spec.align != FormatSpec::Align::kNone ? 1 : 0;
+    }
+    return true;
+  }
+
+  // Digits up to INT_MAX; false on a larger number.
+  constexpr bool ReadNumber(int& value) {
+    value = 0;
+    for (; at_ < text_.size() && IsDigit(text_[at_]); ++at_) {
+      const int digit = DigitValue(text_[at_]);
+      if (value > (INT_MAX - digit) / 10) {
+        Fail("a number in a fraction's spec is too large");
+        return false;
+      }
+      value = value * 10 + digit;
+    }
+    return true;
+  }
+
+  // A width or precision: digits, or "{}" or "{n}" for an argument's value.
+  // Leaves `value` alone when neither is there.
+  constexpr bool ReadCount(int& value, int& argument) {
+    if (!Take('{')) return !IsDigit(Peek()) || ReadNumber(value);
+    if (Take('}')) {
+      argument = FormatSpec::kNextArgument;
+      return true;
+    }
+    // An argument's index: 0, or digits that do not start with 0.
+    const bool zero = Peek() == '0';
+    if (!IsDigit(Peek()) || !ReadNumber(argument) || (zero && argument != 0) || !Take('}')) {
+      if (result_.error == nullptr)
+        Fail("an argument's index is 0 or digits that do not start with 0");
+      return false;
+    }
+    return true;
+  }
+
+  std::string_view text_;
+  std::size_t at_ = 0;
+  FormatSpecParse result_;
+};
+
+constexpr FormatSpecParse ParseFormatSpec(std::string_view text) {
+  return FormatSpecReader(text).Read();
+}
+
+// The text of `x` by `spec`, whose width and precision, whatever their source,
+// are in its width and precision fields.
+[[nodiscard]] FRACTION_EXPORT std::string FormatText(const TFrac& x, const FormatSpec& spec);
+
+}  // namespace detail
+}  // namespace fraction
+
+#endif  // FRACTION_DETAIL_FORMAT_SPEC_H

@@ -1,0 +1,101 @@
+#ifndef FRACTION_FMT_H
+#define FRACTION_FMT_H
+
+// fmt::formatter for TFrac, for fmt 9 and later: fmt::format("{:>10.3f}", x)
+// gives what x.Format(">10.3f") gives. A bad spec throws fmt::format_error,
+// and in a format string checked at compile time (C++20, or FMT_STRING) it
+// does not compile. Width and precision may come from arguments
+// ("{:{}.{}f}", "{0:*<{1}}"), by index, not by name.
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "fraction/detail/format_spec.h"
+#include "fraction/tfrac.h"
+
+static_assert(FMT_VERSION >= 90000, "fraction/fmt.h needs fmt 9 or later");
+
+namespace fmt {
+
+template <>
+struct formatter<fraction::TFrac, char> {
+  // parse and format: the names fmt calls.
+  template <class ParseContext>
+  // NOLINTNEXTLINE(readability-identifier-naming)
+  constexpr auto parse(ParseContext& context) -> decltype(context.begin()) {
+    using fraction::detail::FormatSpec;
+    const char* const begin = context.begin();
+    const auto read = fraction::detail::ParseFormatSpec(
+        std::string_view(begin, static_cast<std::size_t>(context.end() - begin)));
+    if (read.error != nullptr) FMT_THROW(format_error(read.error));
+    spec_ = read.spec;
+    for (int* argument : {&spec_.width_argument, &spec_.precision_argument}) {
+      if (*argument == FormatSpec::kNextArgument) {
+        *argument = context.next_arg_id();
+      } else if (*argument != FormatSpec::kNoArgument) {
+        context.check_arg_id(*argument);
+      } else {
+        continue;
+      }
+#if FMT_VERSION >= 90100
+      context.check_dynamic_spec(*argument);  // an integer, where fmt can tell
+#endif
+    }
+    return begin + read.size;
+  }
+
+  template <class FormatContext>
+  // NOLINTNEXTLINE(readability-identifier-naming)
+  auto format(const fraction::TFrac& x, FormatContext& context) const -> decltype(context.out()) {
+    using fraction::detail::FormatSpec;
+    FormatSpec spec = spec_;
+    if (spec.width_argument != FormatSpec::kNoArgument) {
+      spec.width = Count(context.arg(spec.width_argument));
+    }
+    if (spec.precision_argument != FormatSpec::kNoArgument) {
+      spec.precision = Count(context.arg(spec.precision_argument));
+    }
+    const std::string text = fraction::detail::FormatText(x, spec);
+    return std::copy(text.begin(), text.end(), context.out());
+  }
+
+ private:
+  // A width or precision from an argument: an integer from 0 to INT_MAX, as
+  // in a spec's digits.
+  template <class Argument>
+  static int Count(const Argument& argument) {
+    const auto count = [](auto value) -> int {
+      using T = decltype(value);
+      if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>) {
+        if constexpr (std::is_signed_v<T>) {
+          if (value < 0) FMT_THROW(format_error("a width or precision is negative"));
+        }
+        using Unsigned = std::make_unsigned_t<T>;
+        if (static_cast<Unsigned>(value) > static_cast<Unsigned>(INT_MAX)) {
+          FMT_THROW(format_error("a width or precision is too large"));
+        }
+        return static_cast<int>(value);
+      } else {
+        FMT_THROW(format_error("a width or precision is not an integer"));
+      }
+      return 0;
+    };
+#if FMT_VERSION >= 110000
+    return argument.visit(count);  // fmt 11 deprecates visit_format_arg
+#else
+    return fmt::visit_format_arg(count, argument);
+#endif
+  }
+
+  fraction::detail::FormatSpec spec_;
+};
+
+}  // namespace fmt
+
+#endif  // FRACTION_FMT_H

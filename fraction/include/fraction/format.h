@@ -1,0 +1,110 @@
+#ifndef FRACTION_FORMAT_H
+#define FRACTION_FORMAT_H
+
+// std::formatter for TFrac: std::format("{:>10.3f}", x) gives what
+// x.Format(">10.3f") gives. A bad spec in a literal format string does not
+// compile; one given at run time (std::vformat) throws std::format_error.
+// Width and precision may come from arguments ("{:{}.{}f}", "{0:*<{1}}").
+//
+// Where the standard library has no usable std::format (before C++20, or
+// libstdc++ before 13) this header declares nothing and leaves
+// FRACTION_HAS_STD_FORMAT undefined. libc++ 16 has one only with
+// -fexperimental-library and does not define __cpp_lib_format even then.
+
+#if __has_include(<version>)
+#include <version>
+#endif
+
+#if defined(__cpp_lib_format) ||                                                        \
+    (defined(_LIBCPP_VERSION) && _LIBCPP_VERSION >= 160000 && __cplusplus >= 202002L && \
+     !defined(_LIBCPP_HAS_NO_INCOMPLETE_FORMAT))
+#define FRACTION_HAS_STD_FORMAT 1
+#endif
+
+#ifdef FRACTION_HAS_STD_FORMAT
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <format>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "fraction/detail/format_spec.h"
+#include "fraction/tfrac.h"
+
+namespace std {
+
+template <>
+struct formatter<fraction::TFrac, char> {
+  // parse and format: the names std::format calls.
+  // NOLINTNEXTLINE(readability-identifier-naming)
+  constexpr std::format_parse_context::iterator parse(std::format_parse_context& context) {
+    using fraction::detail::FormatSpec;
+    const auto begin = context.begin();
+    const auto read = fraction::detail::ParseFormatSpec(
+        std::string_view(std::to_address(begin), static_cast<std::size_t>(context.end() - begin)));
+    if (read.error != nullptr) throw std::format_error(read.error);
+    spec_ = read.spec;
+    for (int* argument : {&spec_.width_argument, &spec_.precision_argument}) {
+      if (*argument == FormatSpec::kNextArgument) {
+        *argument = static_cast<int>(context.next_arg_id());
+      } else if (*argument != FormatSpec::kNoArgument) {
+        context.check_arg_id(static_cast<std::size_t>(*argument));
+      }
+    }
+    return begin + static_cast<std::ptrdiff_t>(read.size);
+  }
+
+  template <class FormatContext>
+  // NOLINTNEXTLINE(readability-identifier-naming)
+  typename FormatContext::iterator format(const fraction::TFrac& x, FormatContext& context) const {
+    using fraction::detail::FormatSpec;
+    FormatSpec spec = spec_;
+    if (spec.width_argument != FormatSpec::kNoArgument) {
+      spec.width = Count(context.arg(static_cast<std::size_t>(spec.width_argument)));
+    }
+    if (spec.precision_argument != FormatSpec::kNoArgument) {
+      spec.precision = Count(context.arg(static_cast<std::size_t>(spec.precision_argument)));
+    }
+    const std::string text = fraction::detail::FormatText(x, spec);
+    return std::copy(text.begin(), text.end(), context.out());
+  }
+
+ private:
+  // A width or precision from an argument: an integer from 0 to INT_MAX, as
+  // in a spec's digits.
+  template <class Argument>
+  static int Count(const Argument& argument) {
+    const auto count = [](auto value) -> int {
+      using T = decltype(value);
+      if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>) {
+        if constexpr (std::is_signed_v<T>) {
+          if (value < 0) throw std::format_error("a width or precision is negative");
+        }
+        using Unsigned = std::make_unsigned_t<T>;
+        if (static_cast<Unsigned>(value) > static_cast<Unsigned>(INT_MAX)) {
+          throw std::format_error("a width or precision is too large");
+        }
+        return static_cast<int>(value);
+      } else {
+        throw std::format_error("a width or precision is not an integer");
+      }
+    };
+#if defined(__cpp_lib_format) && __cpp_lib_format >= 202306L
+    return argument.visit(count);  // C++26 deprecates visit_format_arg
+#else
+    return std::visit_format_arg(count, argument);
+#endif
+  }
+
+  fraction::detail::FormatSpec spec_;
+};
+
+}  // namespace std
+
+#endif  // FRACTION_HAS_STD_FORMAT
+
+#endif  // FRACTION_FORMAT_H

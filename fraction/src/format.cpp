@@ -1,0 +1,183 @@
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "decimal_digits.h"
+#include "fraction/detail/format_spec.h"
+#include "fraction/tfrac.h"
+
+namespace fraction {
+namespace detail {
+namespace {
+
+// 'e': one digit, the point, `precision` digits, then the exponent with its
+// sign and at least two digits.
+std::string Scientific(AbsoluteValue m, std::size_t precision, bool point, char e) {
+  int exponent = 0;
+  std::string digits;
+  if (m.numerator == 0) {
+    digits.assign(precision + 1, '0');
+  } else {
+    exponent = LeadingExponent(m);
+    // The exponent is at least -10: no overflow for a precision up to INT_MAX.
+    digits = RoundedDigits(m, static_cast<std::int64_t>(precision) - exponent);
+    if (digits.size() > precision + 1) {  // 9.99... rounded up to 10.0...
+      ++exponent;
+      digits.pop_back();
+    }
+  }
+  std::string text;
+  text.reserve(digits.size() + 6);
+  text += digits[0];
+  if (precision > 0 || point) {
+    text += '.';
+  }
+  text.append(digits, 1, std::string::npos);
+  text += e;
+  text += exponent < 0 ? '-' : '+';
+  const int size = exponent < 0 ? -exponent : exponent;
+  if (size < 10) {
+    text += '0';
+  }
+  text += std::to_string(size);
+  return text;
+}
+
+// Removes the zeros that end the digits after the point, and the point when
+// none is left; the exponent, if any, stays.
+void TrimZeros(std::string& text) {
+  const std::size_t point = text.find('.');
+  if (point == std::string::npos) {
+    return;
+  }
+  const std::size_t end = std::min(text.find_first_of("eE"), text.size());
+  std::size_t keep = text.find_last_not_of('0', end - 1) + 1;
+  if (keep == point + 1) {
+    keep = point;
+  }
+  text.erase(keep, end - keep);
+}
+
+// printf's %g: `precision` significant digits (0 counts as 1), fixed where
+// the exponent X of the value so rounded lies in -4 <= X < precision.
+std::string General(AbsoluteValue m, std::size_t precision, bool alternate, char e) {
+  precision = std::max<std::size_t>(precision, 1);
+  int exponent = 0;
+  if (m.numerator != 0) {
+    exponent = LeadingExponent(m);
+    const auto places = static_cast<std::int64_t>(precision) - 1 - exponent;
+    if (RoundedDigits(m, places).size() > precision) {
+      ++exponent;
+    }
+  }
+  std::string text;
+  if (exponent >= -4 && static_cast<std::int64_t>(precision) > exponent) {
+    const auto places =
+        static_cast<std::size_t>(static_cast<std::int64_t>(precision) - 1 - exponent);
+    text = FixedDigits(m, places, alternate);
+  } else {
+    text = Scientific(m, precision - 1, alternate, e);
+  }
+  if (!alternate) {
+    TrimZeros(text);
+  }
+  return text;
+}
+
+char SignOf(const FormatSpec& spec, bool negative) {
+  if (negative) {
+    return '-';
+  }
+  return spec.sign == FormatSpec::Sign::kPlus    ? '+'
+         : spec.sign == FormatSpec::Sign::kSpace ? ' '
+                                                 : '\0';
+}
+
+// The digits of a finite value by the spec's type, without a sign.
+std::string Digits(AbsoluteValue m, const FormatSpec& spec) {
+  const bool upper = spec.type == 'E' || spec.type == 'F' || spec.type == 'G';
+  const char e = upper ? 'E' : 'e';
+  const std::size_t precision = spec.precision >= 0 ? static_cast<std::size_t>(spec.precision) : 6;
+  switch (spec.type) {
+    case 'e':
+    case 'E':
+      return Scientific(m, precision, spec.alternate, e);
+    case 'g':
+    case 'G':
+      return General(m, precision, spec.alternate, e);
+    default:
+      return FixedDigits(m, precision, spec.alternate);
+  }
+}
+
+void AppendFill(std::string& text, const FormatSpec& spec, std::size_t count) {
+  if (spec.fill_size == 1) {
+    text.append(count, spec.fill[0]);
+    return;
+  }
+  const std::string_view fill(spec.fill, spec.fill_size);
+  for (; count > 0; --count) {
+    text += fill;
+  }
+}
+
+}  // namespace
+
+std::string FormatText(const TFrac& x, const FormatSpec& spec) {
+  char sign = '\0';
+  std::string body;
+  bool zeros = false;  // padding with zeros after the sign
+  if (spec.type == '\0') {
+    body = x.ToString();
+  } else if (x.Denominator() == 0) {
+    const bool upper = spec.type == 'E' || spec.type == 'F' || spec.type == 'G';
+    sign = SignOf(spec, x.Numerator() < 0);
+    body = x.Numerator() != 0 ? (upper ? "INF" : "inf") : (upper ? "NAN" : "nan");
+  } else {
+    sign = SignOf(spec, IsNegative(x));
+    body = Digits(AbsoluteValueOf(x), spec);
+    zeros = spec.zero && spec.align == FormatSpec::Align::kNone;
+  }
+  const std::size_t size = body.size() + (sign != '\0' ? 1 : 0);
+  const std::size_t width = static_cast<std::size_t>(std::max(spec.width, 0));
+  const std::size_t padding = width > size ? width - size : 0;
+  std::string text;
+  if (zeros) {
+    text.reserve(size + padding);
+    if (sign != '\0') {
+      text += sign;
+    }
+    text.append(padding, '0');
+    text += body;
+    return text;
+  }
+  const std::size_t before = spec.align == FormatSpec::Align::kLeft     ? 0
+                             : spec.align == FormatSpec::Align::kCenter ? padding / 2
+                                                                        : padding;
+  text.reserve(size + padding * spec.fill_size);
+  AppendFill(text, spec, before);
+  if (sign != '\0') {
+    text += sign;
+  }
+  text += body;
+  AppendFill(text, spec, padding - before);
+  return text;
+}
+
+}  // namespace detail
+
+std::optional<std::string> TFrac::Format(std::string_view spec) const {
+  const detail::FormatSpecParse parse = detail::ParseFormatSpec(spec);
+  // No argument here gives a width or precision.
+  if (parse.error != nullptr || parse.size != spec.size() ||
+      parse.spec.width_argument != detail::FormatSpec::kNoArgument ||
+      parse.spec.precision_argument != detail::FormatSpec::kNoArgument) {
+    return std::nullopt;
+  }
+  return detail::FormatText(*this, parse.spec);
+}
+
+}  // namespace fraction

@@ -1,0 +1,104 @@
+#include "repeating_decimal.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "digit_ratio.h"
+#include "fraction/tfrac.h"
+
+namespace fraction {
+namespace detail {
+
+// I.F(P) = (IFP − IF) / (10^|F| · (10^|P| − 1)), written as digit texts:
+// the digits of IFP less those of IF, over |P| nines and |F| zeros. IFP is
+// IF · 10^|P| + P, never less than IF, so the subtraction's borrow ends
+// within its digits.
+std::optional<Ratio> ReduceRepeating(std::string_view whole, std::string_view fraction,
+                                     std::string_view period) {
+  std::string prefix(whole);
+  prefix += fraction;
+  std::string numerator = prefix;
+  numerator += period;
+  std::size_t at = numerator.size(), from = prefix.size();
+  for (int borrow = 0; at > 0 && (from > 0 || borrow != 0);) {
+    --at;
+    int digit = numerator[at] - '0' - borrow;
+    if (from > 0) {
+      digit -= prefix[--from] - '0';
+    }
+    borrow = static_cast<int>(digit < 0);
+    numerator[at] = static_cast<char>('0' + digit + 10 * borrow);
+  }
+  std::string denominator(period.size(), '9');
+  denominator.append(fraction.size(), '0');
+  return ReduceDigits(numerator, denominator);
+}
+
+}  // namespace detail
+
+// The digits after the point run into their period after max(v2, v5) of
+// them, for the reduced denominator 2^v2 · 5^v5 · m: 10^k·r ≡ 10^j·r
+// (mod d), for j < k and a remainder r prime to d, holds exactly when 2^v2
+// and 5^v5 divide 10^j and m divides 10^(k−j) − 1. So the pre-period's
+// length is known before any digit is, and the period ends where the
+// remainder first comes back to the one after the pre-period: the long
+// division stops there or at the cap, whichever comes first, and never
+// needs the period's length (up to d − 1 digits) in advance.
+std::optional<std::string> TFrac::ToRepeatingDecimal(int max_digits) const {
+  if (denominator == 0) {
+    return ToDecimal(0);  // "inf", "-inf" or "nan"
+  }
+  const detail::Value value = detail::ValueOf(*this);
+  // Magnitudes up to 2^31, in 64 bits.
+  auto magnitude =
+      static_cast<std::uint64_t>(value.numerator < 0 ? -value.numerator : value.numerator);
+  auto divisor = static_cast<std::uint64_t>(value.denominator);
+  const std::uint64_t divisor_gcd = std::gcd(magnitude, divisor);
+  magnitude /= divisor_gcd;
+  divisor /= divisor_gcd;
+  int twos = 0, fives = 0;
+  for (std::uint64_t rest = divisor; rest % 2 == 0; rest /= 2) ++twos;
+  for (std::uint64_t rest = divisor; rest % 5 == 0; rest /= 5) ++fives;
+  const auto cap = static_cast<std::size_t>(std::max(max_digits, 0));
+  const auto before = static_cast<std::size_t>(std::max(twos, fives));
+
+  std::string text = value.numerator < 0 ? "-" : "";
+  text += std::to_string(magnitude / divisor);
+  std::uint64_t rest = magnitude % divisor;
+  if (rest == 0) {
+    return text;
+  }
+  if (before > cap) {
+    return std::nullopt;
+  }
+  const auto next_digit = [&] {
+    rest *= 10;  // below 10 · 2^31
+    text += static_cast<char>('0' + rest / divisor);
+    rest %= divisor;
+  };
+  text += '.';
+  for (std::size_t i = 0; i < before; ++i) {
+    next_digit();
+  }
+  if (rest == 0) {
+    return text;  // the denominator was 2^v2 · 5^v5
+  }
+  text += '(';
+  const std::uint64_t period_start = rest;
+  for (std::size_t digits = before; digits < cap;) {
+    next_digit();
+    ++digits;
+    if (rest == period_start) {
+      text += ')';
+      return text;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace fraction
