@@ -51,7 +51,8 @@ std::string Describe(const T& value) {
   } else if constexpr (IsRange<T>::value) {
     std::string text = "{";
     for (const auto& element : value) {
-      text += (text.size() > 1 ? ", " : "") + Describe(element);
+      if (text.size() > 1) text += ", ";
+      text += Describe(element);
     }
     return text + "}";
   } else {
