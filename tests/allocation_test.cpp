@@ -52,7 +52,11 @@ void* operator new(std::size_t size) {
   return block;
 }
 
-void operator delete(void* block) noexcept {
+namespace {
+
+// Both deletes free here: with the sized one calling the other, g++ -O2
+// sees ::operator delete(void*) free a block that came from malloc.
+void Free(void* block) noexcept {
   if (block != nullptr) {
     ++calls.deletes;
     calls.last_freed = Address(block);
@@ -60,7 +64,11 @@ void operator delete(void* block) noexcept {
   std::free(block);  // NOLINT(*-no-malloc)
 }
 
-void operator delete(void* block, std::size_t /*size*/) noexcept { ::operator delete(block); }
+}  // namespace
+
+void operator delete(void* block) noexcept { Free(block); }
+
+void operator delete(void* block, std::size_t /*size*/) noexcept { Free(block); }
 #endif
 
 namespace fraction {
@@ -120,19 +128,22 @@ class FreedAtThreadEnd {
   ~FreedAtThreadEnd() {
     if (released_ == nullptr) return;
     released_->kept = calls.last_freed == kept_;
-    const std::uintptr_t own = Address(fraction_.get());
     fraction_.reset();
-    released_->late = calls.last_freed == own;
+    released_->late = calls.last_freed == own_;
   }
 
+  // Both addresses are kept as integers while their blocks are alive: taken
+  // from the pointer after the delete, g++ -O2 sees a use after free.
   void Watch(const TFrac* kept, std::unique_ptr<TFrac> fraction, Released* released) {
     kept_ = Address(kept);
+    own_ = Address(fraction.get());
     fraction_ = std::move(fraction);
     released_ = released;
   }
 
  private:
   std::uintptr_t kept_ = 0;
+  std::uintptr_t own_ = 0;
   std::unique_ptr<TFrac> fraction_;
   Released* released_ = nullptr;
 };

@@ -30,8 +30,11 @@ std::string Shown(const TFrac& f) { return f.ToString(); }
 template <class Item>
 std::string Listed(const std::vector<Item>& items) {
   std::string text;
+  // Appended piece by piece: g++ 12 -O3 takes "..." + a temporary string
+  // for overlapping copies (-Wrestrict).
   for (const Item& item : items) {
-    text += (text.empty() ? "" : " ") + Shown(item);
+    if (!text.empty()) text += ' ';
+    text += Shown(item);
   }
   return text;
 }
