@@ -372,18 +372,21 @@ void CheckApproximate(double x, std::int32_t bound) {
   }
 }
 
-using boost::multiprecision::cpp_int;
+// Integers of any size, each result computed at once: expression templates
+// would keep references to temporaries past the end of a statement.
+using Integer = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
+                                              boost::multiprecision::et_off>;
 
 // A run of decimal digits as a number; leading zeros would make it octal.
-cpp_int Natural(const std::string& digits) {
+Integer Natural(const std::string& digits) {
   const std::size_t first = digits.find_first_not_of('0');
-  return first == std::string::npos ? cpp_int(0) : cpp_int(digits.substr(first));
+  return first == std::string::npos ? Integer(0) : Integer(digits.substr(first));
 }
 
 // What Parse must give for the value n/d: its lowest terms, if both fit.
-std::string Exact(const cpp_int& n, const cpp_int& d) {
+std::string Exact(const Integer& n, const Integer& d) {
   if (d == 0) return "none";
-  const cpp_int g = gcd(n, d), p = n / g, q = d / g;
+  const Integer g = gcd(n, d), p = n / g, q = d / g;
   return p > INT32_MAX || q > INT32_MAX ? "none" : p.str() + "/" + q.str();
 }
 
@@ -399,11 +402,11 @@ void CheckDigitRuns(const std::string& input, int shift) {
   const auto b_begin = std::find_if(a_end, input.end(), digit);
   const std::string a(a_begin, a_end), b(b_begin, std::find_if_not(b_begin, input.end(), digit));
   if (a.empty() || b.empty()) return;
-  const cpp_int m = Natural(a), e = Natural(b);
+  const Integer m = Natural(a), e = Natural(b);
   Require(Shown(TFrac::Parse(a + "/" + b)) == Exact(m, e),
           "Parse of long n/d gives the exact value in lowest terms, or none");
-  const auto power = [](std::size_t n) -> cpp_int {
-    return pow(cpp_int(10), static_cast<unsigned>(n));
+  const auto power = [](std::size_t n) -> Integer {
+    return pow(Integer(10), static_cast<unsigned>(n));
   };
   const auto up = static_cast<std::size_t>(std::max(shift, 0));
   const auto down = static_cast<std::size_t>(std::max(-shift, 0));

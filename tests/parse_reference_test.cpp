@@ -21,12 +21,15 @@
 namespace fraction {
 namespace {
 
-using boost::multiprecision::cpp_int;
+// Integers of any size, each result computed at once: expression templates
+// would keep references to temporaries past the end of a statement.
+using Integer = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
+                                              boost::multiprecision::et_off>;
 
 // What Parse must give for the value n/d: its lowest terms, if both fit.
-std::string Exact(const cpp_int& n, const cpp_int& d) {
+std::string Exact(const Integer& n, const Integer& d) {
   if (d == 0) return "none";
-  const cpp_int g = gcd(n, d), p = n / g, q = d / g;
+  const Integer g = gcd(n, d), p = n / g, q = d / g;
   return abs(p) > INT32_MAX || q > INT32_MAX ? "none" : p.str() + "/" + q.str();
 }
 
@@ -49,37 +52,45 @@ class Texts {
  public:
   int Between(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
   bool Coin() { return Between(0, 1) == 0; }
-  std::string Zeros(int most) { return std::string(static_cast<std::size_t>(Between(0, most)), '0'); }
+  std::string Zeros(int most) {
+    return std::string(static_cast<std::size_t>(Between(0, most)), '0');
+  }
 
   // A number of exactly `digits` digits.
-  cpp_int Number(int digits) {
+  Integer Number(int digits) {
     std::string text(1, static_cast<char>('1' + Between(0, 8)));
     while (static_cast<int>(text.size()) < digits) text += static_cast<char>('0' + Between(0, 9));
-    return cpp_int(text);
+    return Integer(text);
+  }
+
+  // One of `items`, at random.
+  template <class T, std::size_t N>
+  const T& OneOf(const T (&items)[N]) {
+    return *std::next(std::begin(items), Between(0, static_cast<int>(N) - 1));
   }
 
   // A part below 2^32, half the time one near 10^9 (a limb's base) or 2^31.
-  cpp_int Part() {
-    static const std::int64_t kEdges[] = {0,          1,          999999999,  1000000000,
-                                          1000000001, 2147483646, 2147483647, 2147483648};
+  Integer Part() {
+    static constexpr std::int64_t kEdges[] = {0,          1,          999999999,  1000000000,
+                                              1000000001, 2147483646, 2147483647, 2147483648};
     if (Coin()) return Number(Between(1, 10));
-    return kEdges[Between(0, static_cast<int>(std::size(kEdges)) - 1)];
+    return OneOf(kEdges);
   }
 
   // A text for p/q times a common factor that makes the longer side about
   // 20 to 200 digits long (19 to 21 one time in four), with optional
   // signs, leading zeros and white space; p/q from one of five families.
-  std::string Fraction(cpp_int& p, cpp_int& q) {
+  std::string Fraction(Integer& p, Integer& q) {
     // Just inside and outside 2^31 - 1; first quotients between 10^9 and 2^31.
-    static const std::int64_t kPairs[][2] = {
+    static constexpr std::pair<std::int64_t, std::int64_t> kPairs[] = {
         {2147483647, 1}, {1, 2147483647},          {2147483648, 1},          {1, 2147483648},
         {0, 1},          {2147483647, 2147483646}, {2147483646, 2147483647}, {1999999999, 1},
         {1, 1},          {2147483647, 2},          {1000000001, 1000000000}, {3000000001, 3}};
     const int family = Between(0, 4);
     if (family == 0) {
-      const auto& pair = kPairs[Between(0, static_cast<int>(std::size(kPairs)) - 1)];
-      p = pair[0];
-      q = pair[1];
+      const auto& [numerator, denominator] = OneOf(kPairs);
+      p = numerator;
+      q = denominator;
     } else if (family == 1) {
       p = Part();
       q = Part();
@@ -95,7 +106,7 @@ class Texts {
     } else {  // a quotient near 10^9 or 2^31, or p and q alike in their top limbs
       q = Number(Between(1, 40));
       p = q * Part();
-      const cpp_int r = Part();
+      const Integer r = Part();
       if (Coin() || p < r) {
         p += r;
       } else {
@@ -104,26 +115,27 @@ class Texts {
     }
     const int longer = static_cast<int>(std::max(p, q).str().size());
     const int target = Coin() ? Between(20, 200) : Coin() ? Between(20, 200) : Between(19, 21);
-    const cpp_int g = target > longer ? Number(target - longer) : cpp_int(1);
-    const char* const signs[] = {"", "+", "-"};
-    const int p_sign = Between(0, 2), q_sign = Between(0, 2);
+    const Integer g = target > longer ? Number(target - longer) : Integer(1);
+    static constexpr const char* kSigns[] = {"", "+", "-"};
+    const char* const p_sign = OneOf(kSigns);
+    const char* const q_sign = OneOf(kSigns);
     std::string text = Coin() ? "" : " \t";
-    text += signs[p_sign] + Zeros(3) + cpp_int(p * g).str();
-    text += std::string("/") + signs[q_sign] + Zeros(3) + cpp_int(q * g).str();
+    text += p_sign + Zeros(3) + Integer(p * g).str();
+    text += std::string("/") + q_sign + Zeros(3) + Integer(q * g).str();
     text += Coin() ? "" : "\n";
-    p = (p_sign == 2) != (q_sign == 2) ? -p : p;
+    p = (*p_sign == '-') != (*q_sign == '-') ? -p : p;
     return text;
   }
 
   // A text for m/(2^i 5^j), with an optional sign: its decimal digits with
   // zeros around them, the point anywhere and the exponent to make up for it.
-  std::string Decimal(cpp_int& m, cpp_int& d) {
+  std::string Decimal(Integer& m, Integer& d) {
     const int i = Between(0, 33), j = Coin() || Coin() ? 0 : Between(0, 33);
     const int places = std::max(i, j);
     m = Coin() ? Part() : Number(Between(1, 40));
-    d = pow(cpp_int(2), static_cast<unsigned>(i)) * pow(cpp_int(5), static_cast<unsigned>(j));
-    const cpp_int scaled = m * pow(cpp_int(2), static_cast<unsigned>(places - i)) *
-                           pow(cpp_int(5), static_cast<unsigned>(places - j));
+    d = pow(Integer(2), static_cast<unsigned>(i)) * pow(Integer(5), static_cast<unsigned>(j));
+    const Integer scaled = m * pow(Integer(2), static_cast<unsigned>(places - i)) *
+                           pow(Integer(5), static_cast<unsigned>(places - j));
     std::string digits = Zeros(80) + scaled.str();
     const std::string after = Zeros(80);
     digits += after;
@@ -145,7 +157,7 @@ class Texts {
   }
 
  private:
-  std::mt19937_64 random_{20240601};
+  std::mt19937_64 random_{20240601};  // NOLINT(cert-msc51-cpp): a failure must repeat
 };
 
 TEST(FractionParseReference, LongTextsGiveTheExactValueInLowestTermsOrNone) {
@@ -153,7 +165,7 @@ TEST(FractionParseReference, LongTextsGiveTheExactValueInLowestTermsOrNone) {
   int fitting = 0, failures = 0;
   constexpr int kCases = 4000;
   for (int i = 0; i < kCases && failures < 10; ++i) {
-    cpp_int n, d;
+    Integer n, d;
     const std::string text = i % 2 == 0 ? texts.Fraction(n, d) : texts.Decimal(n, d);
     const std::string want = Exact(n, d);
     const std::string got = Parsed(text);
