@@ -24,6 +24,8 @@
 #include <utility>
 #include <vector>
 
+#include <boost/multiprecision/cpp_int.hpp>
+
 #include "fraction/console_text.h"
 #include "fraction/continued_fraction.h"
 #include "fraction/tfrac.h"
@@ -534,6 +536,56 @@ void CheckContinuedFractions(const TFrac (&fractions)[3], const double (&doubles
   }
 }
 
+// Integers of any size, each result computed at once: expression templates
+// would keep references to temporaries past the end of a statement.
+using Integer = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
+                                              boost::multiprecision::et_off>;
+
+// A run of decimal digits as a number; leading zeros would make it octal.
+Integer Natural(const std::string& digits) {
+  const std::size_t first = digits.find_first_not_of('0');
+  return first == std::string::npos ? Integer(0) : Integer(digits.substr(first));
+}
+
+// What Parse must give for the value n/d: its lowest terms, if both fit.
+std::string Exact(const Integer& n, const Integer& d) {
+  if (d == 0) return "none";
+  const Integer g = gcd(n, d), p = n / g, q = d / g;
+  return p > INT32_MAX || q > INT32_MAX ? "none" : p.str() + "/" + q.str();
+}
+
+std::string Shown(const std::optional<TFrac>& f) { return f ? f->ToString() : "none"; }
+
+// Parse of long digit texts against exact arithmetic on numbers of any
+// size, with the input's first two runs of digits, a and b: as a/b, as the
+// decimal a.b scaled by 10^shift, and as a with the exponent ±b.
+void CheckDigitRuns(const std::string& input, int shift) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto a_begin = std::find_if(input.begin(), input.end(), digit);
+  const auto a_end = std::find_if_not(a_begin, input.end(), digit);
+  const auto b_begin = std::find_if(a_end, input.end(), digit);
+  const std::string a(a_begin, a_end), b(b_begin, std::find_if_not(b_begin, input.end(), digit));
+  if (a.empty() || b.empty()) return;
+  const Integer m = Natural(a), e = Natural(b);
+  Require(Shown(TFrac::Parse(a + "/" + b)) == Exact(m, e),
+          "Parse of long n/d gives the exact value in lowest terms, or none");
+  const auto power = [](std::size_t n) -> Integer {
+    return pow(Integer(10), static_cast<unsigned>(n));
+  };
+  const auto up = static_cast<std::size_t>(std::max(shift, 0));
+  const auto down = static_cast<std::size_t>(std::max(-shift, 0));
+  Require(Shown(TFrac::Parse(a + "." + b + "e" + std::to_string(shift))) ==
+              Exact(Natural(a + b) * power(up), power(b.size() + down)),
+          "Parse of a long decimal gives the exact value in lowest terms, or none");
+  // Beyond a's length and 40 more, only zero fits either way.
+  const bool far = e > a.size() + 40;
+  const std::string zero_or_none = m == 0 ? "0/1" : "none";
+  const std::string times = far ? zero_or_none : Exact(m * power(e.convert_to<std::size_t>()), 1);
+  const std::string over = far ? zero_or_none : Exact(m, power(e.convert_to<std::size_t>()));
+  Require(Shown(TFrac::Parse(a + "e" + b)) == times && Shown(TFrac::Parse(a + "e-" + b)) == over,
+          "Parse of an exponent of any length gives the exact value, or none");
+}
+
 // The last eight bytes of the input, zero-padded in front when it is
 // shorter, as two integers in the machine's byte order. Every bit pattern is
 // an int32_t, so copying the bytes is well defined.
@@ -586,6 +638,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSameAsFromText(z, reduced_y);
   CheckSameAsFromText(reduced_x, z);
   CheckStreams(x, input.substr(0, nul));
+  CheckDigitRuns(input, static_cast<int>(size % 64) - 32);
 
   // The conversions, on the fractions above and on the input's last eight
   // bytes read as a double, with bounds and digit counts from its first.

@@ -112,8 +112,22 @@ TEST(FractionHeap, TheCacheKeepsAtMost256FractionSizedBlocks) {
 }
 
 struct Released {
-  bool kept = false;  // the block the cache kept
-  bool late = false;  // the fraction freed after that
+  bool kept = false;    // the last block the cache kept
+  long given_back = 0;  // how many blocks the thread's end gave back
+  bool late = false;    // the fraction freed after that
+};
+
+// The heap's count of deletes when the thread's end began to give the
+// cache's blocks back: noted by a thread_local made after the cache opened,
+// and so destroyed just before its releaser.
+thread_local long deletes_before_release = 0;  // NOLINT(*-avoid-non-const-global-variables)
+struct NoteDeletes {
+  NoteDeletes() = default;
+  NoteDeletes(const NoteDeletes&) = delete;
+  NoteDeletes& operator=(const NoteDeletes&) = delete;
+  NoteDeletes(NoteDeletes&&) = delete;
+  NoteDeletes& operator=(NoteDeletes&&) = delete;
+  ~NoteDeletes() { deletes_before_release = calls.deletes; }
 };
 
 // Made before the cache opens on its thread, so destroyed after the
@@ -128,6 +142,7 @@ class FreedAtThreadEnd {
   ~FreedAtThreadEnd() {
     if (released_ == nullptr) return;
     released_->kept = calls.last_freed == kept_;
+    released_->given_back = calls.deletes - deletes_before_release;
     fraction_.reset();
     released_->late = calls.last_freed == own_;
   }
@@ -153,11 +168,14 @@ TEST(FractionHeap, AThreadsEndGivesItsBlocksAndLaterOnesBackToTheHeap) {
   Released released;
   std::thread([&released] {
     thread_local FreedAtThreadEnd at_end;
-    auto kept = std::make_unique<TFrac>(3, 4);
-    at_end.Watch(kept.get(), std::make_unique<TFrac>(1, 2), &released);
-    kept.reset();
+    std::unique_ptr<TFrac> kept[] = {std::make_unique<TFrac>(1, 4), std::make_unique<TFrac>(2, 4),
+                                     std::make_unique<TFrac>(3, 4)};
+    at_end.Watch(kept[0].get(), std::make_unique<TFrac>(1, 2), &released);
+    for (auto& f : kept) f.reset();  // the first freed is the last given back
+    thread_local NoteDeletes note;
   }).join();
   EXPECT_TRUE(released.kept) << "the cache's block was not given back at the thread's end";
+  EXPECT_EQ(released.given_back, 3) << "the thread's end gave back another count of blocks";
   EXPECT_TRUE(released.late) << "a block freed after the release was kept";
 }
 
