@@ -10,11 +10,9 @@
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "fraction/detail/format_spec.h"
 #include "fraction/tfrac.h"
@@ -66,31 +64,17 @@ struct formatter<fraction::TFrac, char> {
   }
 
  private:
-  // A width or precision from an argument: an integer from 0 to INT_MAX, as
-  // in a spec's digits.
+  // A width or precision from an argument.
   template <class Argument>
   static int Count(const Argument& argument) {
-    const auto count = [](auto value) -> int {
-      using T = decltype(value);
-      if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>) {
-        if constexpr (std::is_signed_v<T>) {
-          if (value < 0) FMT_THROW(format_error("a width or precision is negative"));
-        }
-        using Unsigned = std::make_unsigned_t<T>;
-        if (static_cast<Unsigned>(value) > static_cast<Unsigned>(INT_MAX)) {
-          FMT_THROW(format_error("a width or precision is too large"));
-        }
-        return static_cast<int>(value);
-      } else {
-        FMT_THROW(format_error("a width or precision is not an integer"));
-      }
-      return 0;
-    };
+    const auto count = [](auto value) { return fraction::detail::CountFromArgument(value); };
 #if FMT_VERSION >= 110000
-    return argument.visit(count);  // fmt 11 deprecates visit_format_arg
+    const auto checked = argument.visit(count);  // fmt 11 deprecates visit_format_arg
 #else
-    return fmt::visit_format_arg(count, argument);
+    const auto checked = fmt::visit_format_arg(count, argument);
 #endif
+    if (checked.error != nullptr) FMT_THROW(format_error(checked.error));
+    return checked.value;
   }
 
   fraction::detail::FormatSpec spec_;

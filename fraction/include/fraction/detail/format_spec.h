@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "fraction/detail/ascii.h"
 #include "fraction/export.h"
@@ -197,6 +198,31 @@ class FormatSpecReader {
 
 constexpr FormatSpecParse ParseFormatSpec(std::string_view text) {
   return FormatSpecReader(text).Read();
+}
+
+// A width or precision that a formatter takes from an argument, as a spec's
+// digits would give it: an integer (not a bool nor a character) from 0 to
+// INT_MAX. Otherwise `error` says why not, for the formatter to throw.
+struct ArgumentCount {
+  int value = 0;
+  const char* error = nullptr;
+};
+
+template <class T>
+constexpr ArgumentCount CountFromArgument(T value) {
+  if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>) {
+    if constexpr (std::is_signed_v<T>) {
+      if (value < 0) return {0, "a width or precision is negative"};
+    }
+    using Unsigned = std::make_unsigned_t<T>;
+    if (static_cast<Unsigned>(value) > static_cast<Unsigned>(INT_MAX)) {
+      return {0, "a width or precision is too large"};
+    }
+    return {static_cast<int>(value), nullptr};
+  } else {
+    static_cast<void>(value);
+    return {0, "a width or precision is not an integer"};
+  }
 }
 
 // The text of `x` by `spec`, whose width and precision, whatever their source,
