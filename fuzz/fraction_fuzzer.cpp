@@ -345,8 +345,8 @@ void CheckFormat(const TFrac& f, int precision) {
   const std::string digits = std::to_string(precision);
   Require(f.Format("." + digits + "f") == f.ToDecimal(precision), "Format's f is ToDecimal");
   for (const char type : {'e', 'g', 'G'}) {
-    const std::string spec = "." + digits + type;
-    const std::optional<std::string> formatted = f.Format(spec);
+    const std::string options = "." + digits + type;
+    const std::optional<std::string> formatted = f.Format(options);
     Require(formatted.has_value(), "Format takes e, g and G");
     const std::string& text = *formatted;
     const std::size_t e = std::min(text.find_first_of("eE"), text.size());

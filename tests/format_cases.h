@@ -2,7 +2,7 @@
 #define FRACTION_TESTS_FORMAT_CASES_H
 
 // Rows shared by the tests of TFrac::Format and of the std and fmt
-// formatters, which must all give the same text, or all reject the spec.
+// formatters, which must all give the same text, or all reject the options.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,9 +12,9 @@
 namespace fraction::testing {
 
 struct FormatCase {
-  const char* value;  // as the text constructor reads it
-  const char* spec;   // what follows the colon in "{:...}"
-  const char* text;   // null: rejected
+  const char* value;    // as the text constructor reads it
+  const char* options;  // what follows the colon in "{:...}"
+  const char* text;     // null: rejected
 };
 
 inline constexpr FormatCase kFormatCases[] = {
@@ -110,8 +110,9 @@ template <class Formatted>
 void ExpectFormatCases(const Formatted& formatted) {
   const auto expected = [](const char* text) { return text != nullptr ? text : "rejected"; };
   for (const FormatCase& c : kFormatCases) {
-    EXPECT_EQ(formatted("{:" + std::string(c.spec) + "}", TFrac(c.value), 0, 0), expected(c.text))
-        << c.value << " with \"" << c.spec << '"';
+    EXPECT_EQ(formatted("{:" + std::string(c.options) + "}", TFrac(c.value), 0, 0),
+              expected(c.text))
+        << c.value << " with \"" << c.options << '"';
   }
   for (const DynamicFormatCase& c : kDynamicFormatCases) {
     EXPECT_EQ(formatted(c.format, TFrac(1, 3), c.first, c.second), expected(c.text))

@@ -11,9 +11,9 @@ namespace {
 
 TEST(FractionFormat, GivesTheExactTextOrRejectsTheSpec) {
   for (const testing::FormatCase& c : testing::kFormatCases) {
-    EXPECT_EQ(TFrac(c.value).Format(c.spec).value_or("rejected"),
+    EXPECT_EQ(TFrac(c.value).Format(c.options).value_or("rejected"),
               c.text != nullptr ? c.text : "rejected")
-        << c.value << " with \"" << c.spec << '"';
+        << c.value << " with \"" << c.options << '"';
   }
   // No argument to take a width or precision from.
   EXPECT_FALSE(TFrac(1, 3).Format("{}f") || TFrac(1, 3).Format(".{0}f"));

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "decimal_digits.h"
-#include "fraction/detail/format_spec.h"
+#include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
 
 namespace fraction {
@@ -87,38 +87,39 @@ std::string General(AbsoluteValue m, std::size_t precision, bool alternate, char
   return text;
 }
 
-char SignOf(const FormatSpec& spec, bool negative) {
+char SignOf(const FormatOptions& options, bool negative) {
   if (negative) {
     return '-';
   }
-  return spec.sign == FormatSpec::Sign::kPlus    ? '+'
-         : spec.sign == FormatSpec::Sign::kSpace ? ' '
-                                                 : '\0';
+  return options.sign == FormatOptions::Sign::kPlus    ? '+'
+         : options.sign == FormatOptions::Sign::kSpace ? ' '
+                                                       : '\0';
 }
 
-// The digits of a finite value by the spec's type, without a sign.
-std::string Digits(AbsoluteValue m, const FormatSpec& spec) {
-  const bool upper = spec.type == 'E' || spec.type == 'F' || spec.type == 'G';
+// The digits of a finite value by the options' type, without a sign.
+std::string Digits(AbsoluteValue m, const FormatOptions& options) {
+  const bool upper = options.type == 'E' || options.type == 'F' || options.type == 'G';
   const char e = upper ? 'E' : 'e';
-  const std::size_t precision = spec.precision >= 0 ? static_cast<std::size_t>(spec.precision) : 6;
-  switch (spec.type) {
+  const std::size_t precision =
+      options.precision >= 0 ? static_cast<std::size_t>(options.precision) : 6;
+  switch (options.type) {
     case 'e':
     case 'E':
-      return Scientific(m, precision, spec.alternate, e);
+      return Scientific(m, precision, options.alternate, e);
     case 'g':
     case 'G':
-      return General(m, precision, spec.alternate, e);
+      return General(m, precision, options.alternate, e);
     default:
-      return FixedDigits(m, precision, spec.alternate);
+      return FixedDigits(m, precision, options.alternate);
   }
 }
 
-void AppendFill(std::string& text, const FormatSpec& spec, std::size_t count) {
-  if (spec.fill_size == 1) {
-    text.append(count, spec.fill[0]);
+void AppendFill(std::string& text, const FormatOptions& options, std::size_t count) {
+  if (options.fill_size == 1) {
+    text.append(count, options.fill[0]);
     return;
   }
-  const std::string_view fill(spec.fill, spec.fill_size);
+  const std::string_view fill(options.fill, options.fill_size);
   for (; count > 0; --count) {
     text += fill;
   }
@@ -126,23 +127,23 @@ void AppendFill(std::string& text, const FormatSpec& spec, std::size_t count) {
 
 }  // namespace
 
-std::string FormatText(const TFrac& x, const FormatSpec& spec) {
+std::string FormatText(const TFrac& x, const FormatOptions& options) {
   char sign = '\0';
   std::string body;
   bool zeros = false;  // padding with zeros after the sign
-  if (spec.type == '\0') {
+  if (options.type == '\0') {
     body = x.ToString();
   } else if (x.Denominator() == 0) {
-    const bool upper = spec.type == 'E' || spec.type == 'F' || spec.type == 'G';
-    sign = SignOf(spec, x.Numerator() < 0);
+    const bool upper = options.type == 'E' || options.type == 'F' || options.type == 'G';
+    sign = SignOf(options, x.Numerator() < 0);
     body = x.Numerator() != 0 ? (upper ? "INF" : "inf") : (upper ? "NAN" : "nan");
   } else {
-    sign = SignOf(spec, IsNegative(x));
-    body = Digits(AbsoluteValueOf(x), spec);
-    zeros = spec.zero && spec.align == FormatSpec::Align::kNone;
+    sign = SignOf(options, IsNegative(x));
+    body = Digits(AbsoluteValueOf(x), options);
+    zeros = options.zero && options.align == FormatOptions::Align::kNone;
   }
   const std::size_t size = body.size() + (sign != '\0' ? 1 : 0);
-  const std::size_t width = static_cast<std::size_t>(std::max(spec.width, 0));
+  const std::size_t width = static_cast<std::size_t>(std::max(options.width, 0));
   const std::size_t padding = width > size ? width - size : 0;
   std::string text;
   if (zeros) {
@@ -154,30 +155,30 @@ std::string FormatText(const TFrac& x, const FormatSpec& spec) {
     text += body;
     return text;
   }
-  const std::size_t before = spec.align == FormatSpec::Align::kLeft     ? 0
-                             : spec.align == FormatSpec::Align::kCenter ? padding / 2
-                                                                        : padding;
-  text.reserve(size + padding * spec.fill_size);
-  AppendFill(text, spec, before);
+  const std::size_t before = options.align == FormatOptions::Align::kLeft     ? 0
+                             : options.align == FormatOptions::Align::kCenter ? padding / 2
+                                                                              : padding;
+  text.reserve(size + padding * options.fill_size);
+  AppendFill(text, options, before);
   if (sign != '\0') {
     text += sign;
   }
   text += body;
-  AppendFill(text, spec, padding - before);
+  AppendFill(text, options, padding - before);
   return text;
 }
 
 }  // namespace detail
 
-std::optional<std::string> TFrac::Format(std::string_view spec) const {
-  const detail::FormatSpecParse parse = detail::ParseFormatSpec(spec);
+std::optional<std::string> TFrac::Format(std::string_view options) const {
+  const detail::FormatOptionsParse parse = detail::ParseFormatOptions(options);
   // No argument here gives a width or precision.
-  if (parse.error != nullptr || parse.size != spec.size() ||
-      parse.spec.width_argument != detail::FormatSpec::kNoArgument ||
-      parse.spec.precision_argument != detail::FormatSpec::kNoArgument) {
+  if (parse.error != nullptr || parse.size != options.size() ||
+      parse.options.width_argument != detail::FormatOptions::kNoArgument ||
+      parse.options.precision_argument != detail::FormatOptions::kNoArgument) {
     return std::nullopt;
   }
-  return detail::FormatText(*this, parse.spec);
+  return detail::FormatText(*this, parse.options);
 }
 
 }  // namespace fraction

@@ -2,9 +2,9 @@
 #define FRACTION_FMT_H
 
 // fmt::formatter for TFrac, for fmt 9 and later: fmt::format("{:>10.3f}", x)
-// gives what x.Format(">10.3f") gives. A bad spec throws fmt::format_error,
-// and in a format string checked at compile time (C++20, or FMT_STRING) it
-// does not compile. Width and precision may come from arguments
+// gives what x.Format(">10.3f") gives. Bad options throw fmt::format_error,
+// and in a format string checked at compile time (C++20, or FMT_STRING) they
+// do not compile. Width and precision may come from arguments
 // ("{:{}.{}f}", "{0:*<{1}}"), by index, not by name.
 
 #include <fmt/format.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "fraction/detail/format_spec.h"
+#include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
 
 static_assert(FMT_VERSION >= 90000, "fraction/fmt.h needs fmt 9 or later");
@@ -27,16 +27,16 @@ struct formatter<fraction::TFrac, char> {
   template <class ParseContext>
   // NOLINTNEXTLINE(readability-identifier-naming)
   constexpr auto parse(ParseContext& context) -> decltype(context.begin()) {
-    using fraction::detail::FormatSpec;
+    using fraction::detail::FormatOptions;
     const char* const begin = context.begin();
-    const auto read = fraction::detail::ParseFormatSpec(
+    const auto read = fraction::detail::ParseFormatOptions(
         std::string_view(begin, static_cast<std::size_t>(context.end() - begin)));
     if (read.error != nullptr) FMT_THROW(format_error(read.error));
-    spec_ = read.spec;
-    for (int* argument : {&spec_.width_argument, &spec_.precision_argument}) {
-      if (*argument == FormatSpec::kNextArgument) {
+    options_ = read.options;
+    for (int* argument : {&options_.width_argument, &options_.precision_argument}) {
+      if (*argument == FormatOptions::kNextArgument) {
         *argument = context.next_arg_id();
-      } else if (*argument != FormatSpec::kNoArgument) {
+      } else if (*argument != FormatOptions::kNoArgument) {
         context.check_arg_id(*argument);
       } else {
         continue;
@@ -51,15 +51,15 @@ struct formatter<fraction::TFrac, char> {
   template <class FormatContext>
   // NOLINTNEXTLINE(readability-identifier-naming)
   auto format(const fraction::TFrac& x, FormatContext& context) const -> decltype(context.out()) {
-    using fraction::detail::FormatSpec;
-    FormatSpec spec = spec_;
-    if (spec.width_argument != FormatSpec::kNoArgument) {
-      spec.width = Count(context.arg(spec.width_argument));
+    using fraction::detail::FormatOptions;
+    FormatOptions options = options_;
+    if (options.width_argument != FormatOptions::kNoArgument) {
+      options.width = Count(context.arg(options.width_argument));
     }
-    if (spec.precision_argument != FormatSpec::kNoArgument) {
-      spec.precision = Count(context.arg(spec.precision_argument));
+    if (options.precision_argument != FormatOptions::kNoArgument) {
+      options.precision = Count(context.arg(options.precision_argument));
     }
-    const std::string text = fraction::detail::FormatText(x, spec);
+    const std::string text = fraction::detail::FormatText(x, options);
     return std::copy(text.begin(), text.end(), context.out());
   }
 
@@ -77,7 +77,7 @@ struct formatter<fraction::TFrac, char> {
     return checked.value;
   }
 
-  fraction::detail::FormatSpec spec_;
+  fraction::detail::FormatOptions options_;
 };
 
 }  // namespace fmt

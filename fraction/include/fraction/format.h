@@ -2,8 +2,8 @@
 #define FRACTION_FORMAT_H
 
 // std::formatter for TFrac: std::format("{:>10.3f}", x) gives what
-// x.Format(">10.3f") gives. A bad spec in a literal format string does not
-// compile; one given at run time (std::vformat) throws std::format_error.
+// x.Format(">10.3f") gives. Bad options in a literal format string do not
+// compile; ones given at run time (std::vformat) throw std::format_error.
 // Width and precision may come from arguments ("{:{}.{}f}", "{0:*<{1}}").
 //
 // Where the standard library has no usable std::format (before C++20, or
@@ -30,7 +30,7 @@
 #include <string>
 #include <string_view>
 
-#include "fraction/detail/format_spec.h"
+#include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
 
 namespace std {
@@ -40,16 +40,16 @@ struct formatter<fraction::TFrac, char> {
   // parse and format: the names std::format calls.
   // NOLINTNEXTLINE(readability-identifier-naming)
   constexpr std::format_parse_context::iterator parse(std::format_parse_context& context) {
-    using fraction::detail::FormatSpec;
+    using fraction::detail::FormatOptions;
     const auto begin = context.begin();
-    const auto read = fraction::detail::ParseFormatSpec(
+    const auto read = fraction::detail::ParseFormatOptions(
         std::string_view(std::to_address(begin), static_cast<std::size_t>(context.end() - begin)));
     if (read.error != nullptr) throw std::format_error(read.error);
-    spec_ = read.spec;
-    for (int* argument : {&spec_.width_argument, &spec_.precision_argument}) {
-      if (*argument == FormatSpec::kNextArgument) {
+    options_ = read.options;
+    for (int* argument : {&options_.width_argument, &options_.precision_argument}) {
+      if (*argument == FormatOptions::kNextArgument) {
         *argument = static_cast<int>(context.next_arg_id());
-      } else if (*argument != FormatSpec::kNoArgument) {
+      } else if (*argument != FormatOptions::kNoArgument) {
         context.check_arg_id(static_cast<std::size_t>(*argument));
       }
     }
@@ -59,15 +59,15 @@ struct formatter<fraction::TFrac, char> {
   template <class FormatContext>
   // NOLINTNEXTLINE(readability-identifier-naming)
   typename FormatContext::iterator format(const fraction::TFrac& x, FormatContext& context) const {
-    using fraction::detail::FormatSpec;
-    FormatSpec spec = spec_;
-    if (spec.width_argument != FormatSpec::kNoArgument) {
-      spec.width = Count(context.arg(static_cast<std::size_t>(spec.width_argument)));
+    using fraction::detail::FormatOptions;
+    FormatOptions options = options_;
+    if (options.width_argument != FormatOptions::kNoArgument) {
+      options.width = Count(context.arg(static_cast<std::size_t>(options.width_argument)));
     }
-    if (spec.precision_argument != FormatSpec::kNoArgument) {
-      spec.precision = Count(context.arg(static_cast<std::size_t>(spec.precision_argument)));
+    if (options.precision_argument != FormatOptions::kNoArgument) {
+      options.precision = Count(context.arg(static_cast<std::size_t>(options.precision_argument)));
     }
-    const std::string text = fraction::detail::FormatText(x, spec);
+    const std::string text = fraction::detail::FormatText(x, options);
     return std::copy(text.begin(), text.end(), context.out());
   }
 
@@ -85,7 +85,7 @@ struct formatter<fraction::TFrac, char> {
     return checked.value;
   }
 
-  fraction::detail::FormatSpec spec_;
+  fraction::detail::FormatOptions options_;
 };
 
 }  // namespace std

@@ -237,12 +237,12 @@ class TFrac {
   // negative one counts as 0); x/0 and 0/0 give ToDecimal's "inf", "-inf"
   // and "nan". Takes time linear in the digits written, at most max_digits.
   [[nodiscard]] FRACTION_EXPORT std::optional<std::string> ToRepeatingDecimal(int max_digits) const;
-  // The value as std::format writes a double, but exact, by `spec`: what
+  // The value as std::format writes a double, but exact, by `options`: what
   // follows the colon in "{:>10.3f}", [[fill]align][sign]['#']['0'][width]
   // ['.' precision][type], the type one of e, E, f, F, g, G, or none for
-  // ToString()'s "n/d". Empty for a spec it rejects. fraction/format.h and
+  // ToString()'s "n/d". Empty for options it rejects. fraction/format.h and
   // fraction/fmt.h give the same to std::format and fmt::format.
-  [[nodiscard]] FRACTION_EXPORT std::optional<std::string> Format(std::string_view spec) const;
+  [[nodiscard]] FRACTION_EXPORT std::optional<std::string> Format(std::string_view options) const;
 
   // Methods on pointers
 

@@ -1,4 +1,4 @@
-// The control: specs in format strings checked at compile time (FMT_STRING
+// The control: options in format strings checked at compile time (FMT_STRING
 // in C++17, any literal in C++20), arguments for width and precision and a
 // multi-byte fill among them, compile with the project's warnings.
 #include <string>

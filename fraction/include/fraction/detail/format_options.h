@@ -1,9 +1,9 @@
-#ifndef FRACTION_DETAIL_FORMAT_SPEC_H
-#define FRACTION_DETAIL_FORMAT_SPEC_H
+#ifndef FRACTION_DETAIL_FORMAT_OPTIONS_H
+#define FRACTION_DETAIL_FORMAT_OPTIONS_H
 
-// The format spec of a fraction, read at compile time where the formatters
+// The format options of a fraction, read at compile time where the formatters
 // of fraction/format.h and fraction/fmt.h need it, and what turns a value
-// and a spec into text: shared by TFrac::Format and both formatters, so that
+// and its options into text: shared by TFrac::Format and both formatters, so that
 // the three cannot disagree.
 
 #include <climits>
@@ -23,7 +23,7 @@ namespace detail {
 
 // [[fill]align][sign]['#']['0'][width]['.' precision][type], read as
 // std::format reads it for a double.
-struct FormatSpec {
+struct FormatOptions {
   enum class Align : unsigned char { kNone, kLeft, kRight, kCenter };
   enum class Sign : unsigned char { kNone, kMinus, kPlus, kSpace };
 
@@ -45,9 +45,9 @@ struct FormatSpec {
   char type = '\0';  // none, or one of "eEfFgG"
 };
 
-struct FormatSpecParse {
-  FormatSpec spec;
-  std::size_t size = 0;         // of the spec read, up to a '}' or the end
+struct FormatOptionsParse {
+  FormatOptions options;
+  std::size_t size = 0;         // of the options read, up to a '}' or the end
   const char* error = nullptr;  // why it was rejected, or null
 };
 
@@ -69,30 +69,30 @@ constexpr std::size_t CharacterSize(std::string_view text) {
   return size;
 }
 
-// Reads a spec, in constant expressions too, so that a formatter can reject a
+// Reads the options, in constant expressions too, so that a formatter can reject a
 // bad one at compile time.
-class FormatSpecReader {
+class FormatOptionsReader {
  public:
-  constexpr explicit FormatSpecReader(std::string_view text) : text_(text) {}
+  constexpr explicit FormatOptionsReader(std::string_view text) : text_(text) {}
 
-  constexpr FormatSpecParse Read() {
-    FormatSpec& spec = result_.spec;
+  constexpr FormatOptionsParse Read() {
+    FormatOptions& options = result_.options;
     if (!ReadFillAndAlign()) return result_;
     if (Take('+')) {
-      spec.sign = FormatSpec::Sign::kPlus;
+      options.sign = FormatOptions::Sign::kPlus;
     } else if (Take('-')) {
-      spec.sign = FormatSpec::Sign::kMinus;
+      options.sign = FormatOptions::Sign::kMinus;
     } else if (Take(' ')) {
-      spec.sign = FormatSpec::Sign::kSpace;
+      options.sign = FormatOptions::Sign::kSpace;
     }
-    spec.alternate = Take('#');
-    spec.zero = Take('0');
+    options.alternate = Take('#');
+    options.zero = Take('0');
     if (Peek() == '0') return Fail("a width does not start with 0");
-    if (!ReadCount(spec.width, spec.width_argument)) return result_;
+    if (!ReadCount(options.width, options.width_argument)) return result_;
     if (Take('.')) {
       if (!IsDigit(Peek()) && Peek() != '{') return Fail("a precision needs digits");
-      spec.precision = 0;
-      if (!ReadCount(spec.precision, spec.precision_argument)) return result_;
+      options.precision = 0;
+      if (!ReadCount(options.precision, options.precision_argument)) return result_;
     }
     if (Peek() == 'L') return Fail("the locale option is not supported for a fraction");
     if (!AtEnd()) {
@@ -100,14 +100,14 @@ class FormatSpecReader {
       if (std::string_view("eEfFgG").find(type) == std::string_view::npos) {
         return Fail("the type of a fraction is one of e, E, f, F, g and G");
       }
-      spec.type = type;
+      options.type = type;
       ++at_;
     }
-    if (!AtEnd()) return Fail("unexpected characters at the end of a fraction's spec");
+    if (!AtEnd()) return Fail("unexpected characters at the end of a fraction's format options");
     const bool has_precision =
-        spec.precision >= 0 || spec.precision_argument != FormatSpec::kNoArgument;
-    if (spec.type == '\0' &&
-        (spec.sign != FormatSpec::Sign::kNone || spec.alternate || spec.zero || has_precision)) {
+        options.precision >= 0 || options.precision_argument != FormatOptions::kNoArgument;
+    if (options.type == '\0' && (options.sign != FormatOptions::Sign::kNone || options.alternate ||
+                                 options.zero || has_precision)) {
       return Fail("only fill, align and width apply to a fraction without a type");
     }
     result_.size = at_;
@@ -115,7 +115,7 @@ class FormatSpecReader {
   }
 
  private:
-  // The end of the spec: the text's, or the '}' that closes the field.
+  // The end of the options: the text's, or the '}' that closes the field.
   [[nodiscard]] constexpr bool AtEnd() const { return at_ == text_.size() || text_[at_] == '}'; }
   [[nodiscard]] constexpr char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
 
@@ -125,36 +125,36 @@ class FormatSpecReader {
     return true;
   }
 
-  constexpr FormatSpecParse Fail(const char* why) {
+  constexpr FormatOptionsParse Fail(const char* why) {
     result_.error = why;
     return result_;
   }
 
-  static constexpr FormatSpec::Align AlignOf(char c) {
-    return c == '<'   ? FormatSpec::Align::kLeft
-           : c == '>' ? FormatSpec::Align::kRight
-           : c == '^' ? FormatSpec::Align::kCenter
-                      : FormatSpec::Align::kNone;
+  static constexpr FormatOptions::Align AlignOf(char c) {
+    return c == '<'   ? FormatOptions::Align::kLeft
+           : c == '>' ? FormatOptions::Align::kRight
+           : c == '^' ? FormatOptions::Align::kCenter
+                      : FormatOptions::Align::kNone;
   }
 
-  // A '}' first ends an empty spec: it is never a fill. Nor is '{', as in
+  // A '}' first ends empty options: it is never a fill. Nor is '{', as in
   // the standard's grammar.
   constexpr bool ReadFillAndAlign() {
-    FormatSpec& spec = result_.spec;
+    FormatOptions& options = result_.options;
     if (AtEnd()) return true;
     const std::size_t size = CharacterSize(text_);
-    if (size > 0 && size < text_.size() && AlignOf(text_[size]) != FormatSpec::Align::kNone) {
+    if (size > 0 && size < text_.size() && AlignOf(text_[size]) != FormatOptions::Align::kNone) {
       if (text_[0] == '{') {
         Fail("a fill cannot be {");
         return false;
       }
-      for (std::size_t i = 0; i < size; ++i) spec.fill[i] = text_[i];
-      spec.fill_size = static_cast<unsigned char>(size);
-      spec.align = AlignOf(text_[size]);
+      for (std::size_t i = 0; i < size; ++i) options.fill[i] = text_[i];
+      options.fill_size = static_cast<unsigned char>(size);
+      options.align = AlignOf(text_[size]);
       at_ = size + 1;
     } else {
-      spec.align = AlignOf(text_[0]);
-      at_ = spec.align != FormatSpec::Align::kNone ? 1 : 0;
+      options.align = AlignOf(text_[0]);
+      at_ = options.align != FormatOptions::Align::kNone ? 1 : 0;
     }
     return true;
   }
@@ -165,7 +165,7 @@ class FormatSpecReader {
     for (; at_ < text_.size() && IsDigit(text_[at_]); ++at_) {
       const int digit = DigitValue(text_[at_]);
       if (value > (INT_MAX - digit) / 10) {
-        Fail("a number in a fraction's spec is too large");
+        Fail("a number in a fraction's format options is too large");
         return false;
       }
       value = value * 10 + digit;
@@ -178,7 +178,7 @@ class FormatSpecReader {
   constexpr bool ReadCount(int& value, int& argument) {
     if (!Take('{')) return !IsDigit(Peek()) || ReadNumber(value);
     if (Take('}')) {
-      argument = FormatSpec::kNextArgument;
+      argument = FormatOptions::kNextArgument;
       return true;
     }
     // An argument's index: 0, or digits that do not start with 0.
@@ -193,14 +193,14 @@ class FormatSpecReader {
 
   std::string_view text_;
   std::size_t at_ = 0;
-  FormatSpecParse result_;
+  FormatOptionsParse result_;
 };
 
-constexpr FormatSpecParse ParseFormatSpec(std::string_view text) {
-  return FormatSpecReader(text).Read();
+constexpr FormatOptionsParse ParseFormatOptions(std::string_view text) {
+  return FormatOptionsReader(text).Read();
 }
 
-// A width or precision that a formatter takes from an argument, as a spec's
+// A width or precision that a formatter takes from an argument, as the options'
 // digits would give it: an integer (not a bool nor a character) from 0 to
 // INT_MAX. Otherwise `error` says why not, for the formatter to throw.
 struct ArgumentCount {
@@ -225,11 +225,11 @@ constexpr ArgumentCount CountFromArgument(T value) {
   }
 }
 
-// The text of `x` by `spec`, whose width and precision, whatever their source,
+// The text of `x` by `options`, whose width and precision, whatever their source,
 // are in its width and precision fields.
-[[nodiscard]] FRACTION_EXPORT std::string FormatText(const TFrac& x, const FormatSpec& spec);
+[[nodiscard]] FRACTION_EXPORT std::string FormatText(const TFrac& x, const FormatOptions& options);
 
 }  // namespace detail
 }  // namespace fraction
 
-#endif  // FRACTION_DETAIL_FORMAT_SPEC_H
+#endif  // FRACTION_DETAIL_FORMAT_OPTIONS_H
