@@ -51,15 +51,9 @@ struct formatter<fraction::TFrac, char> {
   template <class FormatContext>
   // NOLINTNEXTLINE(readability-identifier-naming)
   auto format(const fraction::TFrac& x, FormatContext& context) const -> decltype(context.out()) {
-    using fraction::detail::FormatOptions;
-    FormatOptions options = options_;
-    if (options.width_argument != FormatOptions::kNoArgument) {
-      options.width = Count(context.arg(options.width_argument));
-    }
-    if (options.precision_argument != FormatOptions::kNoArgument) {
-      options.precision = Count(context.arg(options.precision_argument));
-    }
-    const std::string text = fraction::detail::FormatText(x, options);
+    const auto count = [&context](int index) { return Count(context.arg(index)); };
+    const std::string text =
+        fraction::detail::FormatText(x, fraction::detail::WithArgumentCounts(options_, count));
     return std::copy(text.begin(), text.end(), context.out());
   }
 

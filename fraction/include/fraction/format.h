@@ -59,15 +59,11 @@ struct formatter<fraction::TFrac, char> {
   template <class FormatContext>
   // NOLINTNEXTLINE(readability-identifier-naming)
   typename FormatContext::iterator format(const fraction::TFrac& x, FormatContext& context) const {
-    using fraction::detail::FormatOptions;
-    FormatOptions options = options_;
-    if (options.width_argument != FormatOptions::kNoArgument) {
-      options.width = Count(context.arg(static_cast<std::size_t>(options.width_argument)));
-    }
-    if (options.precision_argument != FormatOptions::kNoArgument) {
-      options.precision = Count(context.arg(static_cast<std::size_t>(options.precision_argument)));
-    }
-    const std::string text = fraction::detail::FormatText(x, options);
+    const auto count = [&context](int index) {
+      return Count(context.arg(static_cast<std::size_t>(index)));
+    };
+    const std::string text =
+        fraction::detail::FormatText(x, fraction::detail::WithArgumentCounts(options_, count));
     return std::copy(text.begin(), text.end(), context.out());
   }
 

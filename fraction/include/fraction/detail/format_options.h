@@ -225,6 +225,19 @@ constexpr ArgumentCount CountFromArgument(T value) {
   }
 }
 
+// `options` with the width and precision that come from arguments filled in;
+// `count(index)` gives the argument at `index` as a count.
+template <class Count>
+FormatOptions WithArgumentCounts(FormatOptions options, Count count) {
+  if (options.width_argument != FormatOptions::kNoArgument) {
+    options.width = count(options.width_argument);
+  }
+  if (options.precision_argument != FormatOptions::kNoArgument) {
+    options.precision = count(options.precision_argument);
+  }
+  return options;
+}
+
 // The text of `x` by `options`, whose width and precision, whatever their source,
 // are in its width and precision fields.
 [[nodiscard]] FRACTION_EXPORT std::string FormatText(const TFrac& x, const FormatOptions& options);
