@@ -1,0 +1,115 @@
+#include "big_parts.h"
+
+#include <gmp.h>
+#include <gmpxx.h>
+
+#include <cstdint>
+#include <memory>
+#include <numeric>
+
+#include "fraction/big_fraction.h"
+#include "fraction/detail/integers.h"
+
+namespace fraction::internal {
+namespace {
+
+// The limbs of x, least significant first; the count of those up to the
+// highest nonzero one.
+template <int kCount, class Unsigned>
+int ToLimbs(Unsigned x, mp_limb_t* limbs) {
+  int size = 0;
+  for (int i = 0; i < kCount; ++i) {
+    limbs[i] = static_cast<mp_limb_t>(x);
+    x = kCount > 1 ? x >> (GMP_NUMB_BITS % (8 * sizeof(Unsigned))) : 0;
+    if (limbs[i] != 0) {
+      size = i + 1;
+    }
+  }
+  return size;
+}
+
+}  // namespace
+
+int SignOf(const BigFraction& x) {
+  return Access::OnHeap(x) ? mpq_sgn(Access::Heap(x).get_mpq_t()) : SignOf(Access::Numerator(x));
+}
+
+void SetMpz(mpz_ptr z, bool negative, Uint128 magnitude) {
+  mp_limb_t limbs[kLimbs128];
+  const int size = ToLimbs<kLimbs128>(magnitude, limbs);
+  mp_limb_t* const target = mpz_limbs_write(z, kLimbs128);
+  for (int i = 0; i < size; ++i) {
+    target[i] = limbs[i];
+  }
+  mpz_limbs_finish(z, negative ? -size : size);
+}
+
+bool FitsInline(mpz_srcptr z) {
+  const auto size = static_cast<mp_size_t>(mpz_size(z));
+  if (size > kLimbs64) {
+    return false;
+  }
+  std::uint64_t magnitude = 0;
+  for (mp_size_t i = size; i-- > 0;) {
+    magnitude = (kLimbs64 > 1 ? magnitude << (GMP_NUMB_BITS % 64) : 0) | mpz_getlimbn(z, i);
+  }
+  return magnitude <= kLargestInline;
+}
+
+std::int64_t InlineValue(mpz_srcptr z) {
+  std::uint64_t magnitude = 0;
+  for (auto i = static_cast<mp_size_t>(mpz_size(z)); i-- > 0;) {
+    magnitude = (kLimbs64 > 1 ? magnitude << (GMP_NUMB_BITS % 64) : 0) | mpz_getlimbn(z, i);
+  }
+  const auto value = static_cast<std::int64_t>(magnitude);
+  return mpz_sgn(z) < 0 ? -value : value;
+}
+
+BigFraction Canonical(std::unique_ptr<mpq_class> value) {
+  const mpq_srcptr q = value->get_mpq_t();
+  if (FitsInline(mpq_numref(q)) && FitsInline(mpq_denref(q))) {
+    return Access::Inline(InlineValue(mpq_numref(q)),
+                          static_cast<std::uint64_t>(InlineValue(mpq_denref(q))));
+  }
+  return Access::FromHeap(std::move(value));
+}
+
+BigFraction OnHeap(Int128 n, Uint128 d) {
+  const Uint128 magnitude = n < 0 ? 0 - static_cast<Uint128>(n) : static_cast<Uint128>(n);
+  auto value = std::make_unique<mpq_class>();
+  SetMpz(mpq_numref(value->get_mpq_t()), n < 0, magnitude);
+  SetMpz(mpq_denref(value->get_mpq_t()), false, d);
+  return Access::FromHeap(std::move(value));
+}
+
+BigFraction Reduced(bool negative, Uint128 n, Uint128 d) {
+  if (n <= kLargestInline && d <= kLargestInline) {
+    const auto g = static_cast<std::uint64_t>(
+        detail::BinaryGcd(static_cast<std::int64_t>(n), static_cast<std::int64_t>(d)));
+    const auto magnitude = static_cast<std::int64_t>(n / g);
+    return Access::Inline(negative ? -magnitude : magnitude, static_cast<std::uint64_t>(d / g));
+  }
+  if (n <= UINT64_MAX && d <= UINT64_MAX) {
+    const std::uint64_t g = std::gcd(static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(d));
+    return LowestTerms(negative ? -static_cast<Int128>(n / g) : static_cast<Int128>(n / g), d / g);
+  }
+  auto value = std::make_unique<mpq_class>();
+  SetMpz(mpq_numref(value->get_mpq_t()), negative, n);
+  SetMpz(mpq_denref(value->get_mpq_t()), false, d);
+  mpq_canonicalize(value->get_mpq_t());
+  return Canonical(std::move(value));
+}
+
+MpqView::MpqView(const BigFraction& x) : pointer_(&inline_) {
+  if (Access::OnHeap(x)) {
+    pointer_ = Access::Heap(x).get_mpq_t();
+    return;
+  }
+  const std::int64_t n = Access::Numerator(x);
+  const int numerator_size = ToLimbs<kLimbs64>(detail::Magnitude(n), numerator_);
+  const int denominator_size = ToLimbs<kLimbs64>(Access::Denominator(x), denominator_);
+  mpz_roinit_n(mpq_numref(&inline_), numerator_, n < 0 ? -numerator_size : numerator_size);
+  mpz_roinit_n(mpq_denref(&inline_), denominator_, denominator_size);
+}
+
+}  // namespace fraction::internal
