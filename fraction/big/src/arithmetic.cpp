@@ -132,7 +132,8 @@ BigFraction BigFraction::Sum(const BigFraction& x, const BigFraction& y) {
 
 BigFraction BigFraction::Difference(const BigFraction& x, const BigFraction& y) {
   if (Access::InlineFinite(x, y)) {
-    return InlineSum(Access::Numerator(x), Access::Denominator(x), -Access::Numerator(y), Access::Denominator(y));
+    return InlineSum(Access::Numerator(x), Access::Denominator(x), -Access::Numerator(y),
+                     Access::Denominator(y));
   }
   if (Access::Denominator(x) == 0 || Access::Denominator(y) == 0) {
     return NonFiniteSum(x, Negated(y));
@@ -142,7 +143,8 @@ BigFraction BigFraction::Difference(const BigFraction& x, const BigFraction& y) 
 
 BigFraction BigFraction::Product(const BigFraction& x, const BigFraction& y) {
   if (Access::InlineFinite(x, y)) {
-    return InlineProduct(Access::Numerator(x), Access::Denominator(x), Access::Numerator(y), Access::Denominator(y));
+    return InlineProduct(Access::Numerator(x), Access::Denominator(x), Access::Numerator(y),
+                         Access::Denominator(y));
   }
   if (Access::Denominator(x) == 0 || Access::Denominator(y) == 0) {
     return NonFiniteProduct(x, y);
@@ -156,7 +158,8 @@ BigFraction BigFraction::Product(const BigFraction& x, const BigFraction& y) {
 BigFraction BigFraction::Quotient(const BigFraction& x, const BigFraction& y) {
   const int y_sign = internal::SignOf(y);
   if (Access::InlineFinite(x, y) && y_sign != 0) {
-    return InlineProduct(Access::Numerator(x), Access::Denominator(x), y_sign * static_cast<std::int64_t>(Access::Denominator(y)),
+    return InlineProduct(Access::Numerator(x), Access::Denominator(x),
+                         y_sign * static_cast<std::int64_t>(Access::Denominator(y)),
                          detail::Magnitude(Access::Numerator(y)));
   }
   if (IsNaN(x) || IsNaN(y) || (IsInfinite(x) && IsInfinite(y))) {
@@ -270,8 +273,8 @@ BigFraction BigFraction::Pow(std::int64_t exponent) const {
   }
   if (!base.OnHeap() && top_bits * k <= 63 && bottom_bits * k <= 63) {
     return Access::Inline(InlinePower(Access::Numerator(base), k),
-                          static_cast<std::uint64_t>(
-                              InlinePower(static_cast<std::int64_t>(Access::Denominator(base)), k)));
+                          static_cast<std::uint64_t>(InlinePower(
+                              static_cast<std::int64_t>(Access::Denominator(base)), k)));
   }
   auto power = std::make_unique<mpq_class>();
   mpz_pow_ui(mpq_numref(power->get_mpq_t()), mpq_numref(q), static_cast<unsigned long>(k));

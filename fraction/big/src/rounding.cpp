@@ -108,9 +108,9 @@ std::optional<mpz_class> BigFraction::FloorDivide(const BigFraction& y) const {
   }
   if (Access::InlineFinite(*this, y)) {
     const Int128 sign = internal::SignOf(y);
-    return ToMpz(RoundedQuotient(
-        Int128{Access::Numerator(*this)} * Access::Denominator(y) * sign,
-        Int128{Access::Denominator(*this)} * Access::Numerator(y) * sign, Rounding::kFloor));
+    return ToMpz(RoundedQuotient(Int128{Access::Numerator(*this)} * Access::Denominator(y) * sign,
+                                 Int128{Access::Denominator(*this)} * Access::Numerator(y) * sign,
+                                 Rounding::kFloor));
   }
   const internal::MpqView x_view(*this), y_view(y);
   const mpq_srcptr p = x_view.get(), q = y_view.get();

@@ -68,14 +68,15 @@ std::optional<BigFraction> Checked(std::unique_ptr<mpq_class> q, std::uint64_t l
 }
 
 // n/d. Reduced, n's numerator is at least n/d and its denominator at least
-// d/n: each of those bounds its length from below before any work.
-std::optional<BigFraction> ParseRatio(bool negative, std::string_view n, std::string_view d,
-                                      std::uint64_t limit) {
-  n = WithoutLeadingZeros(n);
-  d = WithoutLeadingZeros(d);
+// d/n: each of those bounds its length from below before any work. A zero
+// denominator has no sign: n/0 is the infinity of n's.
+std::optional<BigFraction> ParseRatio(const detail::NumberText& parts, std::uint64_t limit) {
+  const std::string_view n = WithoutLeadingZeros(parts.whole);
+  const std::string_view d = WithoutLeadingZeros(parts.denominator);
   if (d.empty()) {
-    return internal::NonFinite(n.empty() ? 0 : negative ? -1 : 1);
+    return internal::NonFinite(n.empty() ? 0 : parts.negative ? -1 : 1);
   }
+  const bool negative = parts.negative != parts.negative_denominator;
   if (n.size() > d.size() + limit || d.size() > n.size() + limit) {
     return std::nullopt;
   }
@@ -192,8 +193,7 @@ std::optional<BigFraction> BigFraction::Parse(std::string_view text, std::size_t
   const std::uint64_t limit = std::min<std::uint64_t>(max_digits, kLargestDigits);
   switch (parts->form) {
     case Form::kRatio:
-      return ParseRatio(parts->negative != parts->negative_denominator, parts->whole,
-                        parts->denominator, limit);
+      return ParseRatio(*parts, limit);
     case Form::kRepeating:
       return ParseRepeating(parts->negative, *parts, limit);
     case Form::kDecimal:
@@ -202,8 +202,8 @@ std::optional<BigFraction> BigFraction::Parse(std::string_view text, std::size_t
   std::string digits(parts->whole);
   digits += parts->fraction;
   const std::int64_t exponent =
-      parts->exponent -
-      static_cast<std::int64_t>(std::min<std::size_t>(parts->fraction.size(), detail::kExponentCap));
+      parts->exponent - static_cast<std::int64_t>(
+                            std::min<std::size_t>(parts->fraction.size(), detail::kExponentCap));
   return ParseDecimal(parts->negative, std::move(digits), exponent, limit);
 }
 

@@ -62,8 +62,8 @@ double InlineMagnitude(std::uint64_t n, std::uint64_t d) {
 // |n| / d for parts of any size, likewise; values far beyond the doubles'
 // range either way are decided by the parts' lengths alone.
 double HeapMagnitude(mpz_srcptr n, mpz_srcptr d) {
-  const auto difference = static_cast<long>(internal::BitLength(n)) -
-                          static_cast<long>(internal::BitLength(d));
+  const auto difference =
+      static_cast<long>(internal::BitLength(n)) - static_cast<long>(internal::BitLength(d));
   if (difference > 1025) {
     return kInfinity;
   }

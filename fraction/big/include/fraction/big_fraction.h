@@ -65,8 +65,7 @@ constexpr bool kIsInt128 = std::is_same_v<T, Int128OrVoid> || std::is_same_v<T, 
 // where the compiler has it (even where std::is_integral does not count
 // it), and mpz_class with its expressions.
 template <class T>
-constexpr bool kIsExactInteger =
-    std::is_integral_v<T> || kIsInt128<T> || IsMpzExpression<T>::value;
+constexpr bool kIsExactInteger = std::is_integral_v<T> || kIsInt128<T> || IsMpzExpression<T>::value;
 
 // An mpz_class expression's value: the mpz_class itself where it is one.
 inline const mpz_class& AsMpz(const mpz_class& value) { return value; }
@@ -591,28 +590,28 @@ struct hash<fraction::BigFraction> {
 template <>
 class numeric_limits<fraction::BigFraction> {
  public:
-  static constexpr bool is_specialized = true;     ///< Yes.
-  static fraction::BigFraction min() noexcept { return {}; }     ///< 0: there is none.
-  static fraction::BigFraction max() noexcept { return {}; }     ///< 0: there is none.
-  static fraction::BigFraction lowest() noexcept { return {}; }  ///< 0: there is none.
-  static constexpr int digits = INT_MAX;    ///< Every integer is exact.
-  static constexpr int digits10 = INT_MAX;  ///< Every integer is exact.
-  static constexpr int max_digits10 = 0;    ///< Not floating-point.
-  static constexpr bool is_signed = true;   ///< Signed.
-  static constexpr bool is_integer = false;          ///< Not an integer type.
-  static constexpr bool is_exact = true;             ///< Exact.
-  static constexpr int radix = 2;                    ///< As for TFrac.
+  static constexpr bool is_specialized = true;                        ///< Yes.
+  static fraction::BigFraction min() noexcept { return {}; }          ///< 0: there is none.
+  static fraction::BigFraction max() noexcept { return {}; }          ///< 0: there is none.
+  static fraction::BigFraction lowest() noexcept { return {}; }       ///< 0: there is none.
+  static constexpr int digits = INT_MAX;                              ///< Every integer is exact.
+  static constexpr int digits10 = INT_MAX;                            ///< Every integer is exact.
+  static constexpr int max_digits10 = 0;                              ///< Not floating-point.
+  static constexpr bool is_signed = true;                             ///< Signed.
+  static constexpr bool is_integer = false;                           ///< Not an integer type.
+  static constexpr bool is_exact = true;                              ///< Exact.
+  static constexpr int radix = 2;                                     ///< As for TFrac.
   static fraction::BigFraction epsilon() noexcept { return {}; }      ///< 0: never rounds.
   static fraction::BigFraction round_error() noexcept { return {}; }  ///< 0: never rounds.
-  static constexpr int min_exponent = 0;    ///< Not floating-point.
-  static constexpr int min_exponent10 = 0;  ///< Not floating-point.
-  static constexpr int max_exponent = 0;    ///< Not floating-point.
-  static constexpr int max_exponent10 = 0;  ///< Not floating-point.
-  static constexpr bool has_infinity = true;                  ///< 1/0 and -1/0.
-  static constexpr bool has_quiet_NaN = true;                 ///< 0/0.
-  static constexpr bool has_signaling_NaN = false;            ///< None.
-  static constexpr float_denorm_style has_denorm = denorm_absent;  ///< None.
-  static constexpr bool has_denorm_loss = false;                   ///< None.
+  static constexpr int min_exponent = 0;                              ///< Not floating-point.
+  static constexpr int min_exponent10 = 0;                            ///< Not floating-point.
+  static constexpr int max_exponent = 0;                              ///< Not floating-point.
+  static constexpr int max_exponent10 = 0;                            ///< Not floating-point.
+  static constexpr bool has_infinity = true;                          ///< 1/0 and -1/0.
+  static constexpr bool has_quiet_NaN = true;                         ///< 0/0.
+  static constexpr bool has_signaling_NaN = false;                    ///< None.
+  static constexpr float_denorm_style has_denorm = denorm_absent;     ///< None.
+  static constexpr bool has_denorm_loss = false;                      ///< None.
   /// +infinity, 1/0.
   static fraction::BigFraction infinity() noexcept {
     return {fraction::BigFraction::Inline{}, 1, 0};
@@ -623,12 +622,12 @@ class numeric_limits<fraction::BigFraction> {
   }
   static fraction::BigFraction signaling_NaN() noexcept { return {}; }  ///< 0: absent.
   static fraction::BigFraction denorm_min() noexcept { return {}; }     ///< 0: absent.
-  static constexpr bool is_iec559 = false;  ///< Not IEEE 754.
-  static constexpr bool is_bounded = false;  ///< Unbounded.
-  static constexpr bool is_modulo = false;   ///< Never wraps.
-  static constexpr bool traps = false;       ///< Nothing traps.
-  static constexpr bool tinyness_before = false;  ///< Not floating-point.
-  static constexpr float_round_style round_style = round_toward_zero;  ///< As for TFrac.
+  static constexpr bool is_iec559 = false;                              ///< Not IEEE 754.
+  static constexpr bool is_bounded = false;                             ///< Unbounded.
+  static constexpr bool is_modulo = false;                              ///< Never wraps.
+  static constexpr bool traps = false;                                  ///< Nothing traps.
+  static constexpr bool tinyness_before = false;                        ///< Not floating-point.
+  static constexpr float_round_style round_style = round_toward_zero;   ///< As for TFrac.
 };
 // NOLINTEND(readability-identifier-naming)
 
