@@ -130,7 +130,8 @@ void ExpectCorrectlyRounded(double d, const mpq_class& x, const std::string& wha
   }
   const mpq_class at(m);
   const mpq_class below = m == 0 ? mpq_class(0) : mpq_class(std::nextafter(m, 0.0));
-  const mpq_class above = m == largest ? overflow * 2 - at : mpq_class(std::nextafter(m, 2 * m + 1));
+  const mpq_class above =
+      m == largest ? overflow * 2 - at : mpq_class(std::nextafter(m, 2 * m + 1));
   const mpq_class distance = abs(magnitude - at);
   EXPECT_TRUE(distance <= abs(magnitude - below)) << what;
   EXPECT_TRUE(distance <= abs(magnitude - above)) << what;
@@ -192,7 +193,8 @@ TEST(BigFractionModel, EveryOperationGivesWhatMpqClassGives) {
     ExpectValue(abs(x), abs(p), what + ": abs");
     EXPECT_EQ(Text(x.Floor()), Floor(p).get_str()) << what;
     EXPECT_EQ(Text(x.Ceil()), mpz_class(-Floor(-p)).get_str()) << what;
-    EXPECT_EQ(Text(x.Trunc()), mpz_class(p < 0 ? mpz_class(-Floor(-p)) : Floor(p)).get_str()) << what;
+    EXPECT_EQ(Text(x.Trunc()), mpz_class(p < 0 ? mpz_class(-Floor(-p)) : Floor(p)).get_str())
+        << what;
     EXPECT_EQ(Text(x.Round()), RoundHalfAway(p).get_str()) << what;
     const auto k = static_cast<std::int64_t>(engine() % 9) - 4;
     if (p != 0 || k >= 0) {

@@ -26,7 +26,8 @@ struct Adds : std::false_type {};
 template <class A, class B>
 struct Adds<A, B, std::void_t<decltype(std::declval<A>() + std::declval<B>())>> : std::true_type {};
 static_assert(!std::is_convertible_v<double, BigFraction> && !Adds<BigFraction, double>::value &&
-              !Adds<float, BigFraction>::value && !std::is_constructible_v<BigFraction, double, int>);
+              !Adds<float, BigFraction>::value &&
+              !std::is_constructible_v<BigFraction, double, int>);
 static_assert(Adds<BigFraction, TFrac>::value && Adds<unsigned long long, BigFraction>::value);
 static_assert(sizeof(BigFraction) <= 16 && std::is_nothrow_move_constructible_v<BigFraction>);
 static_assert(std::numeric_limits<BigFraction>::is_specialized &&
@@ -177,9 +178,9 @@ TEST(BigFractionRows, ParseReadsWhatTFracReadsAtAnySizeWithinItsDigitLimit) {
       {"inf", 0, "none"},
   };
   for (const Row& row : rows) {
-    const std::optional<BigFraction> x =
-        row.max_digits == 0 ? BigFraction::Parse(row.text)
-                            : BigFraction::Parse(row.text, row.max_digits);
+    const std::optional<BigFraction> x = row.max_digits == 0
+                                             ? BigFraction::Parse(row.text)
+                                             : BigFraction::Parse(row.text, row.max_digits);
     const std::string what = row.text.substr(0, 60) + " with " + std::to_string(row.max_digits);
     EXPECT_EQ(x ? x->ToString() : "none", row.result) << what;
     const std::optional<TFrac> t = TFrac::Parse(row.text);
@@ -252,17 +253,17 @@ TEST(BigFractionRows, ToDoubleRoundsCorrectlyAtTheEdges) {
     int e;
     double expected;
   } const rows[] = {
-      {"9007199254740993", 0, 9007199254740992.0},     // 2^53 + 1: a tie, to even
-      {"9007199254740995", 0, 9007199254740996.0},     // 2^53 + 3: a tie, to even
-      {"36028797018963971", -2, 9007199254740992.0},   // 2^53 + 3/4: nearer below
-      {"1", -1075, 0.0},                               // half the least subnormal: to 0
-      {"3", -1076, 4.9406564584124654e-324},           // 3/4 of it: up
-      {"-1", -1080, -0.0},                             // negative, to -0.0
-      {"1", -1074, 4.9406564584124654e-324},           // the least subnormal
+      {"9007199254740993", 0, 9007199254740992.0},           // 2^53 + 1: a tie, to even
+      {"9007199254740995", 0, 9007199254740996.0},           // 2^53 + 3: a tie, to even
+      {"36028797018963971", -2, 9007199254740992.0},         // 2^53 + 3/4: nearer below
+      {"1", -1075, 0.0},                                     // half the least subnormal: to 0
+      {"3", -1076, 4.9406564584124654e-324},                 // 3/4 of it: up
+      {"-1", -1080, -0.0},                                   // negative, to -0.0
+      {"1", -1074, 4.9406564584124654e-324},                 // the least subnormal
       {"4503599627370495", -1074, 2.2250738585072009e-308},  // the largest subnormal
       {"9007199254740991", -1075, 2.2250738585072014e-308},  // rounds up to the least normal
-      {"18014398509481983", 970, HUGE_VAL},            // 2^1024 − 2^970: a tie, to infinity
-      {"36028797018963965", 969, 1.7976931348623157e308},  // just below it
+      {"18014398509481983", 970, HUGE_VAL},                  // 2^1024 − 2^970: a tie, to infinity
+      {"36028797018963965", 969, 1.7976931348623157e308},    // just below it
       {"1", 2000, HUGE_VAL},
       {"-1", 2000, -HUGE_VAL},
       {"-3", -2000, -0.0},

@@ -76,7 +76,7 @@ using MpqOperation = void (*)(mpq_ptr, mpq_srcptr, mpq_srcptr);
 
 BigFraction OnGmp(MpqOperation operation, const BigFraction& x, const BigFraction& y) {
   const internal::MpqView left(x), right(y);
-  auto result = std::make_unique<mpq_class>();
+  auto result = internal::NewRational();
   operation(result->get_mpq_t(), left.get(), right.get());
   return internal::Canonical(std::move(result));
 }
@@ -181,7 +181,8 @@ BigFraction BigFraction::Negated(const BigFraction& x) {
   if (!x.OnHeap()) {
     return Access::Inline(-Access::Numerator(x), Access::Denominator(x));
   }
-  auto negated = std::make_unique<mpq_class>(-Access::Heap(x));
+  auto negated = internal::NewRational();
+  mpq_neg(negated->get_mpq_t(), Access::Heap(x).get_mpq_t());
   return Access::FromHeap(std::move(negated));
 }
 
@@ -276,7 +277,7 @@ BigFraction BigFraction::Pow(std::int64_t exponent) const {
                           static_cast<std::uint64_t>(InlinePower(
                               static_cast<std::int64_t>(Access::Denominator(base)), k)));
   }
-  auto power = std::make_unique<mpq_class>();
+  auto power = internal::NewRational();
   mpz_pow_ui(mpq_numref(power->get_mpq_t()), mpq_numref(q), static_cast<unsigned long>(k));
   mpz_pow_ui(mpq_denref(power->get_mpq_t()), mpq_denref(q), static_cast<unsigned long>(k));
   return internal::Canonical(std::move(power));

@@ -65,7 +65,7 @@ std::int64_t InlineValue(mpz_srcptr z) {
   return mpz_sgn(z) < 0 ? -value : value;
 }
 
-BigFraction Canonical(std::unique_ptr<mpq_class> value) {
+BigFraction Canonical(HeapRational value) {
   const mpq_srcptr q = value->get_mpq_t();
   if (FitsInline(mpq_numref(q)) && FitsInline(mpq_denref(q))) {
     return Access::Inline(InlineValue(mpq_numref(q)),
@@ -76,7 +76,7 @@ BigFraction Canonical(std::unique_ptr<mpq_class> value) {
 
 BigFraction OnHeap(Int128 n, Uint128 d) {
   const Uint128 magnitude = n < 0 ? 0 - static_cast<Uint128>(n) : static_cast<Uint128>(n);
-  auto value = std::make_unique<mpq_class>();
+  auto value = internal::NewRational();
   SetMpz(mpq_numref(value->get_mpq_t()), n < 0, magnitude);
   SetMpz(mpq_denref(value->get_mpq_t()), false, d);
   return Access::FromHeap(std::move(value));
@@ -93,7 +93,7 @@ BigFraction Reduced(bool negative, Uint128 n, Uint128 d) {
     const std::uint64_t g = std::gcd(static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(d));
     return LowestTerms(negative ? -static_cast<Int128>(n / g) : static_cast<Int128>(n / g), d / g);
   }
-  auto value = std::make_unique<mpq_class>();
+  auto value = internal::NewRational();
   SetMpz(mpq_numref(value->get_mpq_t()), negative, n);
   SetMpz(mpq_denref(value->get_mpq_t()), false, d);
   mpq_canonicalize(value->get_mpq_t());

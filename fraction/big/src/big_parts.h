@@ -52,10 +52,10 @@ class BigFractionAccess {
     return {BigFraction::Inline{}, n, d};
   }
   // A canonical rational that does not fit inline.
-  [[nodiscard]] static BigFraction FromHeap(std::unique_ptr<mpq_class> value) {
+  [[nodiscard]] static BigFraction FromHeap(HeapRational value) {
     BigFraction x;
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access)
-    new (&x.heap_) std::unique_ptr<mpq_class>(std::move(value));
+    new (&x.heap_) HeapRational(std::move(value));
     x.denominator_ = BigFraction::kOnHeap;
     return x;
   }
@@ -66,6 +66,7 @@ class BigFractionAccess {
 namespace fraction::internal {
 
 using Access = detail::BigFractionAccess;
+using detail::HeapRational;
 using detail::Int128;
 using detail::Uint128;
 
@@ -75,6 +76,10 @@ constexpr std::uint64_t kLargestInline = INT64_MAX;
 // How many limbs a 64- and a 128-bit magnitude take at most.
 constexpr int kLimbs64 = 64 / GMP_NUMB_BITS;
 constexpr int kLimbs128 = 128 / GMP_NUMB_BITS;
+
+// A rational for a value on the heap, 0/1: one kept by this thread's
+// MpqRecycler, with room for its digits, or a new one.
+HeapRational NewRational();
 
 // The infinity of sign `sign` (±1), or NaN for 0.
 inline BigFraction NonFinite(int sign) { return Access::Inline(sign, 0); }
@@ -91,7 +96,7 @@ bool FitsInline(mpz_srcptr z);
 std::int64_t InlineValue(mpz_srcptr z);
 
 // A canonical rational: inline if it fits, else on the heap.
-BigFraction Canonical(std::unique_ptr<mpq_class> value);
+BigFraction Canonical(HeapRational value);
 
 // n/d for parts known to be in lowest terms with d >= 1, on the heap.
 BigFraction OnHeap(Int128 n, Uint128 d);

@@ -35,7 +35,9 @@ BigFraction BigFraction::FromMpz(const mpz_class& n, const mpz_class& d) {
   if (d == 0) {
     return internal::NonFinite(mpz_sgn(n.get_mpz_t()));
   }
-  auto value = std::make_unique<mpq_class>(n, d);
+  auto value = internal::NewRational();
+  mpz_set(mpq_numref(value->get_mpq_t()), n.get_mpz_t());
+  mpz_set(mpq_denref(value->get_mpq_t()), d.get_mpz_t());
   value->canonicalize();
   return internal::Canonical(std::move(value));
 }
@@ -55,9 +57,10 @@ mpz_class BigFraction::MpzOf(bool negative, Uint128 magnitude) {
 }
 
 void BigFraction::CopyHeap(const BigFraction& other) {
-  auto copy = std::make_unique<mpq_class>(Access::Heap(other));
+  auto copy = internal::NewRational();
+  mpq_set(copy->get_mpq_t(), Access::Heap(other).get_mpq_t());
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access)
-  new (&heap_) std::unique_ptr<mpq_class>(std::move(copy));
+  new (&heap_) detail::HeapRational(std::move(copy));
   denominator_ = kOnHeap;
 }
 
@@ -93,7 +96,7 @@ BigFraction BigFraction::FromDouble(long double x) {
   if (shift >= 0 && internal::BitLength(m) + shift <= 126) {
     return internal::LowestTerms(n * (Int128{1} << shift), 1);
   }
-  auto value = std::make_unique<mpq_class>();
+  auto value = internal::NewRational();
   const mpq_ptr q = value->get_mpq_t();
   internal::SetMpz(mpq_numref(q), negative, m);
   if (shift >= 0) {

@@ -22,6 +22,7 @@ namespace fraction {
 namespace {
 
 using internal::Access;
+using internal::HeapRational;
 using Form = detail::NumberText::Form;
 
 // The most decimal digits a part may have for GMP to hold it: 3/10 is below
@@ -58,7 +59,7 @@ bool AtMostDigits(mpz_srcptr z, std::uint64_t limit) {
 
 // The value of q, made canonical, when both its parts have at most `limit`
 // digits.
-std::optional<BigFraction> Checked(std::unique_ptr<mpq_class> q, std::uint64_t limit) {
+std::optional<BigFraction> Checked(HeapRational q, std::uint64_t limit) {
   q->canonicalize();
   if (!AtMostDigits(mpq_numref(q->get_mpq_t()), limit) ||
       !AtMostDigits(mpq_denref(q->get_mpq_t()), limit)) {
@@ -80,7 +81,7 @@ std::optional<BigFraction> ParseRatio(const detail::NumberText& parts, std::uint
   if (n.size() > d.size() + limit || d.size() > n.size() + limit) {
     return std::nullopt;
   }
-  auto q = std::make_unique<mpq_class>();
+  auto q = internal::NewRational();
   SetDigits(mpq_numref(q->get_mpq_t()), n);
   SetDigits(mpq_denref(q->get_mpq_t()), d);
   if (negative) {
@@ -105,7 +106,7 @@ std::optional<BigFraction> ParseDecimal(bool negative, std::string digits, std::
   digits.erase(last + 1);
   digits.erase(0, first);
   const auto length = static_cast<std::int64_t>(digits.size());
-  auto q = std::make_unique<mpq_class>();
+  auto q = internal::NewRational();
   mpz_set_str(mpq_numref(q->get_mpq_t()), digits.c_str(), 10);
   if (negative) {
     mpq_neg(q->get_mpq_t(), q->get_mpq_t());
@@ -139,7 +140,7 @@ std::optional<BigFraction> ParseRepeating(bool negative, const detail::NumberTex
   digits += parts.fraction;
   const std::size_t prefix = digits.size();
   digits += parts.period;
-  auto q = std::make_unique<mpq_class>();
+  auto q = internal::NewRational();
   const mpq_ptr value = q->get_mpq_t();
   mpz_class before;
   SetDigits(mpq_numref(value), digits);
@@ -169,12 +170,14 @@ void AppendDigits(std::string& text, mpz_srcptr z) {
 std::string BigFraction::ToString() const {
   if (!OnHeap()) {
     // Two parts of at most 20 characters each ("-9223372036854775807") and
-    // the slash.
-    char buffer[41];
-    char* const end = buffer + sizeof buffer;
-    char* p = std::to_chars(buffer, end, Access::Numerator(*this)).ptr;
+    // the slash. Each part gets a range of its own size: g++ -O2 then sees
+    // that the slash stays in the buffer even on to_chars' (impossible)
+    // error path.
+    constexpr std::ptrdiff_t kPart = 20;
+    char buffer[2 * kPart + 1];
+    char* p = std::to_chars(buffer, buffer + kPart, Access::Numerator(*this)).ptr;
     *p++ = '/';
-    p = std::to_chars(p, end, Access::Denominator(*this)).ptr;
+    p = std::to_chars(p, p + kPart, Access::Denominator(*this)).ptr;
     return std::string(buffer, p);
   }
   const mpq_srcptr q = Access::Heap(*this).get_mpq_t();

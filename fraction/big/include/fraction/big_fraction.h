@@ -36,6 +36,14 @@ namespace detail {
 // What the library's sources reach BigFraction's representation through.
 class BigFractionAccess;
 
+// Deletes a large value's rational, or keeps it with its digits for the
+// next large value made on the same thread (a few of them, of moderate
+// size), so that arithmetic whose results stay large stops allocating.
+struct MpqRecycler {
+  FRACTION_BIG_EXPORT void operator()(mpq_class* value) const noexcept;
+};
+using HeapRational = std::unique_ptr<mpq_class, MpqRecycler>;
+
 template <class T>
 struct IsMpzExpression : std::false_type {};
 template <class U>
@@ -470,7 +478,7 @@ class BigFraction {
     denominator_ = other.denominator_;
     if (OnHeap()) {
       // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access)
-      new (&heap_) std::unique_ptr<mpq_class>(std::move(other.heap_));
+      new (&heap_) detail::HeapRational(std::move(other.heap_));
       other.Clear();
     } else {
       numerator_ = other.numerator_;  // NOLINT(cppcoreguidelines-pro-type-union-access)
@@ -483,7 +491,7 @@ class BigFraction {
   // rational that does not fit inline.
   union {
     std::int64_t numerator_;
-    std::unique_ptr<mpq_class> heap_;
+    detail::HeapRational heap_;
   };
   std::uint64_t denominator_;
 };
