@@ -74,9 +74,7 @@ mpq_class ToMpq(const TFrac& x) { return {mpz_class(x.Numerator()), mpz_class(x.
 mpz_class ToMpz(std::int64_t x) { return mpz_class(std::to_string(x)); }
 mpq_class ToMpq(const Rational64& x) { return {ToMpz(x.numerator()), ToMpz(x.denominator())}; }
 mpz_class ToMpz(const cpp_int& x) { return mpz_class(x.str()); }
-mpq_class ToMpq(const cpp_rational& x) {
-  return {ToMpz(numerator(x)), ToMpz(denominator(x))};
-}
+mpq_class ToMpq(const cpp_rational& x) { return {ToMpz(numerator(x)), ToMpz(denominator(x))}; }
 
 struct SameValue {
   template <class A, class B>
@@ -174,7 +172,8 @@ auto Kept(Op op) {
 
 template <class Number, class Op>
 auto Assigned(Op op) {
-  return Kept<Number>([op](Number& result, const Number& x, const Number& y) { result = op(x, y); });
+  return Kept<Number>(
+      [op](Number& result, const Number& x, const Number& y) { result = op(x, y); });
 }
 
 auto Flint(Fmpq::Operation operation) {
@@ -192,8 +191,8 @@ void CompareClass(const BigClass& c, const Inputs& in) {
   const std::string name(c.name);
   // Boost's binary gcd on 1,000 digits would take minutes for every input.
   const std::size_t boost_stride = c.digits > 0 ? 16 : 1;
-  const auto each = [&](const char* operation, auto op, Fmpq::Operation flint_op,
-                        auto ours_op, auto boost64_op) {
+  const auto each = [&](const char* operation, auto op, Fmpq::Operation flint_op, auto ours_op,
+                        auto boost64_op) {
     const std::string row = std::string("Big") + operation + "/" + name;
     Compare(row, "BigFraction", in.ours, ours_op, "mpq_class", in.gmp, Assigned<mpq_class>(op),
             SameValue{}, TargetPercent(c, "mpq_class"));
@@ -226,9 +225,8 @@ void CompareClass(const BigClass& c, const Inputs& in) {
             Less<Rational64>(), SameValue{}, 0);
   }
   if (!in.tfrac.empty()) {
-    Compare("BigAdd/" + name, "BigFraction", in.ours, Assigned<BigFraction>(std::plus<>()),
-            "TFrac", in.tfrac, Assigned<TFrac>(std::plus<>()), SameValue{},
-            TargetPercent(c, "TFrac"));
+    Compare("BigAdd/" + name, "BigFraction", in.ours, Assigned<BigFraction>(std::plus<>()), "TFrac",
+            in.tfrac, Assigned<TFrac>(std::plus<>()), SameValue{}, TargetPercent(c, "TFrac"));
   }
 }
 

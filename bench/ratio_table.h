@@ -118,7 +118,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       tables[row.ours] += line;
     }
     for (const auto& [kind, table] : tables) {
-      GetOutputStream() << "\n| Case | " << kind << " ns | Baseline | Baseline ns | Ratio | Target |\n"
+      GetOutputStream() << "\n| Case | " << kind
+                        << " ns | Baseline | Baseline ns | Ratio | Target |\n"
                         << "|---|---:|---|---:|---:|---|\n"
                         << table;
     }
