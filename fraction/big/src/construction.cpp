@@ -97,7 +97,7 @@ BigFraction BigFraction::FromDouble(long double x) {
     return internal::LowestTerms(n * (Int128{1} << shift), 1);
   }
   auto value = internal::NewRational();
-  const mpq_ptr q = value->get_mpq_t();
+  mpq_ptr q = value->get_mpq_t();
   internal::SetMpz(mpq_numref(q), negative, m);
   if (shift >= 0) {
     mpz_mul_2exp(mpq_numref(q), mpq_numref(q), static_cast<mp_bitcnt_t>(shift));
@@ -111,7 +111,7 @@ std::optional<mpq_class> BigFraction::ToMpq() const {
   if (Access::Denominator(*this) == 0) {
     return std::nullopt;
   }
-  return mpq_class(internal::MpqView(*this).get());
+  return mpq_class(internal::MpqView(*this).Get());
 }
 
 std::optional<TFrac> BigFraction::ToTFrac() const {

@@ -39,7 +39,7 @@ BigFraction::Order BigFraction::Compare(const BigFraction& x, const BigFraction&
     return static_cast<Order>(Sign3(x_rank, y_rank) + 1);
   }
   const internal::MpqView left(x), right(y);
-  return static_cast<Order>(Sign3(mpq_cmp(left.get(), right.get()), 0) + 1);
+  return static_cast<Order>(Sign3(mpq_cmp(left.Get(), right.Get()), 0) + 1);
 }
 
 // y's exact value is a fraction like any other, held inline for every

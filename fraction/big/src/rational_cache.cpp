@@ -5,6 +5,9 @@
 #include <gmp.h>
 #include <gmpxx.h>
 
+#include <array>
+#include <cstddef>
+
 #include "big_parts.h"
 #include "fraction/big_fraction.h"
 #include "fraction/detail/address_sanitizer.h"
@@ -16,14 +19,14 @@ namespace {
 
 // A few rationals of moderate size, so that what a thread keeps stays
 // within 16 · 2 · 2 KiB of digits.
-constexpr int kKept = 16;
+constexpr std::size_t kKept = 16;
 constexpr int kLargestKeptLimbs = 256;
 
 // Constant-initialised, so that the fast paths pay no initialisation check:
 // a thread's first rational given back opens the cache (Open).
 struct Cache {
-  mpq_class* kept[kKept];
-  int count;
+  std::array<mpq_class*, kKept> kept;
+  std::size_t count;
   bool open;    // takes rationals: opened, and not yet released
   bool opened;  // Open has run on this thread
 };
@@ -39,9 +42,10 @@ struct Releaser {
   Releaser& operator=(Releaser&&) = delete;
   ~Releaser() {
     cache.open = false;
-    while (cache.count > 0) {
-      delete cache.kept[--cache.count];
+    for (std::size_t i = 0; i < cache.count; ++i) {
+      delete cache.kept.at(i);
     }
+    cache.count = 0;
   }
 };
 
@@ -70,7 +74,7 @@ namespace internal {
 HeapRational NewRational() {
 #if FRACTION_THREAD_CACHE
   if (cache.count > 0) {
-    mpq_class* const kept = cache.kept[--cache.count];
+    mpq_class* const kept = cache.kept.at(--cache.count);
     mpq_set_ui(kept->get_mpq_t(), 0, 1);
     return HeapRational(kept);
   }
@@ -84,7 +88,7 @@ void detail::MpqRecycler::operator()(mpq_class* value) const noexcept {
 #if FRACTION_THREAD_CACHE
   const mpq_srcptr q = value->get_mpq_t();
   if (cache.count < kKept && Small(mpq_numref(q)) && Small(mpq_denref(q)) && Open()) {
-    cache.kept[cache.count++] = value;
+    cache.kept.at(cache.count++) = value;
     return;
   }
 #endif

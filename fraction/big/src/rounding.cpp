@@ -113,7 +113,7 @@ std::optional<mpz_class> BigFraction::FloorDivide(const BigFraction& y) const {
                                  Rounding::kFloor));
   }
   const internal::MpqView x_view(*this), y_view(y);
-  const mpq_srcptr p = x_view.get(), q = y_view.get();
+  const mpq_srcptr p = x_view.Get(), q = y_view.Get();
   mpz_class n, d;
   mpz_mul(n.get_mpz_t(), mpq_numref(p), mpq_denref(q));
   mpz_mul(d.get_mpz_t(), mpq_denref(p), mpq_numref(q));

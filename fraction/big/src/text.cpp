@@ -141,7 +141,7 @@ std::optional<BigFraction> ParseRepeating(bool negative, const detail::NumberTex
   const std::size_t prefix = digits.size();
   digits += parts.period;
   auto q = internal::NewRational();
-  const mpq_ptr value = q->get_mpq_t();
+  mpq_ptr value = q->get_mpq_t();
   mpz_class before;
   SetDigits(mpq_numref(value), digits);
   SetDigits(before.get_mpz_t(), std::string_view(digits).substr(0, prefix));

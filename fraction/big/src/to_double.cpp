@@ -24,7 +24,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // kept, with f, decides the rounding; what is kept, at most 2^53, then
 // scales to its place exactly, or overflows to infinity.
 double Composed(std::uint64_t q, bool sticky, long scale) {
-  const int length = internal::BitLength(q);
+  const int length = q >> 63 != 0 ? 64 : 63;
   const long exponent = length - 1 - scale;  // 2^exponent <= value < 2^(exponent + 1)
   if (exponent >= std::numeric_limits<double>::max_exponent) {
     return kInfinity;
@@ -40,15 +40,6 @@ double Composed(std::uint64_t q, bool sticky, long scale) {
   const bool up = rest > half || (rest == half && (sticky || (kept & 1) != 0));
   return std::ldexp(static_cast<double>(kept + static_cast<std::uint64_t>(up)),
                     static_cast<int>(drop - scale));
-}
-
-// |z| for |z| < 2^64.
-std::uint64_t Low64(mpz_srcptr z) {
-  std::uint64_t value = 0;
-  for (auto i = static_cast<mp_size_t>(mpz_size(z)); i-- > 0;) {
-    value = (internal::kLimbs64 > 1 ? value << (GMP_NUMB_BITS % 64) : 0) | mpz_getlimbn(z, i);
-  }
-  return value;
 }
 
 // |n| / d for inline parts: with n shifted up by `scale`, the quotient has
@@ -81,7 +72,7 @@ double HeapMagnitude(mpz_srcptr n, mpz_srcptr d) {
   }
   mpz_abs(shifted.get_mpz_t(), shifted.get_mpz_t());
   mpz_tdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(), shifted.get_mpz_t(), d);
-  return Composed(Low64(quotient.get_mpz_t()), sticky || remainder != 0, scale);
+  return Composed(internal::Low64(quotient.get_mpz_t()), sticky || remainder != 0, scale);
 }
 
 }  // namespace
