@@ -29,10 +29,16 @@ find_package_handle_standard_args(GMP
   VERSION_VAR GMP_VERSION)
 
 if(GMP_FOUND AND NOT TARGET GMP::gmp)
+  # The compiler's own directories (Debian's /usr/include and its
+  # multiarch one) stay out: given again with -I, they come before libc++'s
+  # headers, whose #include_next then misses the C library's.
+  set(gmp_include_dirs "${GMP_INCLUDE_DIR}" "${GMP_CXX_INCLUDE_DIR}")
+  list(REMOVE_DUPLICATES gmp_include_dirs)
+  list(REMOVE_ITEM gmp_include_dirs ${CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES})
   add_library(GMP::gmp UNKNOWN IMPORTED)
   set_target_properties(GMP::gmp PROPERTIES
     IMPORTED_LOCATION "${GMP_LIBRARY}"
-    INTERFACE_INCLUDE_DIRECTORIES "${GMP_INCLUDE_DIR};${GMP_CXX_INCLUDE_DIR}")
+    INTERFACE_INCLUDE_DIRECTORIES "${gmp_include_dirs}")
 endif()
 if(GMP_FOUND AND GMP_CXX_LIBRARY AND NOT TARGET GMP::gmpxx)
   add_library(GMP::gmpxx UNKNOWN IMPORTED)

@@ -22,7 +22,7 @@
 # its block, which must then fail with a diagnostic that names its line.
 #
 # Variables: README, COMPILER, FLAGS (separated by spaces), INCLUDE_DIRS,
-# LIBRARY, WORK_DIR.
+# LIBRARY (a list: the libraries to link, in order), WORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 separate_arguments(flags UNIX_COMMAND "${FLAGS}")
@@ -189,7 +189,7 @@ file(WRITE "${source}" "// Made of README's examples by check_readme.cmake.\n#in
   "  return readme::Report(${blocks});\n}\n")
 set(program "${WORK_DIR}/readme_examples")
 execute_process(
-  COMMAND "${COMPILER}" ${flags} ${includes} "${source}" "${LIBRARY}" -o "${program}"
+  COMMAND "${COMPILER}" ${flags} ${includes} "${source}" ${LIBRARY} -o "${program}"
   RESULT_VARIABLE result OUTPUT_VARIABLE diagnostics ERROR_VARIABLE diagnostics)
 if(NOT result EQUAL 0)
   message("${diagnostics}")
