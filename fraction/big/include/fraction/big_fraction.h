@@ -33,50 +33,58 @@ class BigFraction;
 
 namespace detail {
 
-// What the library's sources reach BigFraction's representation through.
+/// What the library's sources reach BigFraction's representation through.
 class BigFractionAccess;
 
-// Deletes a large value's rational, or keeps it with its digits for the
-// next large value made on the same thread (a few of them, of moderate
-// size), so that arithmetic whose results stay large stops allocating.
+/// Deletes a large value's rational, or keeps it with its digits for the
+/// next large value made on the same thread (a few of them, of moderate
+/// size), so that arithmetic whose results stay large stops allocating.
 struct MpqRecycler {
+  /// Keeps or deletes `value`.
   FRACTION_BIG_EXPORT void operator()(mpq_class* value) const noexcept;
 };
+/// A large value's rational, owned.
 using HeapRational = std::unique_ptr<mpq_class, MpqRecycler>;
 
+/// Whether T is mpz_class or one of its expressions.
 template <class T>
 struct IsMpzExpression : std::false_type {};
+/// @copydoc IsMpzExpression
 template <class U>
 struct IsMpzExpression<__gmp_expr<mpz_t, U>> : std::true_type {};
+/// Whether T is mpq_class or one of its expressions.
 template <class T>
 struct IsMpqExpression : std::false_type {};
+/// @copydoc IsMpqExpression
 template <class U>
 struct IsMpqExpression<__gmp_expr<mpq_t, U>> : std::true_type {};
 
-// The built-in integers of up to 64 bits, which BigFraction takes inline.
+/// The built-in integers of up to 64 bits, which BigFraction takes inline.
 template <class T>
 constexpr bool kIsNarrowInteger = std::is_integral_v<T> && sizeof(T) <= sizeof(std::int64_t);
 
 #if defined(__SIZEOF_INT128__)
-__extension__ using Int128 = __int128;
-__extension__ using Uint128 = unsigned __int128;
-using Int128OrVoid = Int128;
-using Uint128OrVoid = Uint128;
+__extension__ using Int128 = __int128;            ///< 128-bit integers, where there are any.
+__extension__ using Uint128 = unsigned __int128;  ///< Unsigned 128-bit integers.
+using Int128OrVoid = Int128;                      ///< Int128, or void without it.
+using Uint128OrVoid = Uint128;                    ///< Uint128, or void without it.
 #else
-using Int128OrVoid = void;
-using Uint128OrVoid = void;
+using Int128OrVoid = void;   ///< Int128, or void without it.
+using Uint128OrVoid = void;  ///< Uint128, or void without it.
 #endif
+/// Whether T is a 128-bit integer type.
 template <class T>
 constexpr bool kIsInt128 = std::is_same_v<T, Int128OrVoid> || std::is_same_v<T, Uint128OrVoid>;
 
-// Every integer BigFraction takes exactly: the built-in ones, __int128
-// where the compiler has it (even where std::is_integral does not count
-// it), and mpz_class with its expressions.
+/// Every integer BigFraction takes exactly: the built-in ones, __int128
+/// where the compiler has it (even where std::is_integral does not count
+/// it), and mpz_class with its expressions.
 template <class T>
 constexpr bool kIsExactInteger = std::is_integral_v<T> || kIsInt128<T> || IsMpzExpression<T>::value;
 
-// An mpz_class expression's value: the mpz_class itself where it is one.
+/// An mpz_class expression's value: the mpz_class itself where it is one.
 inline const mpz_class& AsMpz(const mpz_class& value) { return value; }
+/// An mpz_class expression evaluated.
 template <class U>
 mpz_class AsMpz(const __gmp_expr<mpz_t, U>& value) {
   return mpz_class(value);
@@ -366,7 +374,8 @@ class BigFraction {
   /// (1e999999999), it is none before any number is built, and otherwise
   /// the parts are checked once known: the cost stays near linear in the
   /// text's length. Values GMP cannot hold give none too, whatever the
-  /// limit.
+  /// limit; below that, a limit raised beyond what memory holds lets a
+  /// short text exhaust it.
   [[nodiscard]] FRACTION_BIG_EXPORT static std::optional<BigFraction> Parse(
       std::string_view text, std::size_t max_digits = kDefaultMaxDigits);
 
