@@ -44,5 +44,8 @@ if(FRACTION_WARNINGS_AS_ERRORS)
   set(DOXYGEN_WARN_AS_ERROR FAIL_ON_WARNINGS)
 endif()
 
-doxygen_add_docs(fraction_docs ${reference_headers} ALL USE_STAMP_FILE
+# The main page and the namespace's comment: with the namespace documented,
+# Doxygen names every undocumented function in it too.
+doxygen_add_docs(fraction_docs ${reference_headers} "${PROJECT_SOURCE_DIR}/docs/reference.dox"
+  ALL USE_STAMP_FILE
   COMMENT "API reference (Doxygen): ${PROJECT_BINARY_DIR}/html/index.html")
