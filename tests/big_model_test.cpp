@@ -189,6 +189,9 @@ TEST(BigFractionModel, EveryOperationGivesWhatMpqClassGives) {
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
     EXPECT_EQ(x <=> y, cmp(p, q) <=> 0) << what;
 #endif
+    // Beside a value a relative 2^-400 or less away, the leading bits tie.
+    const BigFraction nudged = x + BigFraction(1, PowerOfTwo(400) * 3);
+    EXPECT_TRUE(x < nudged && nudged > x && x != nudged && -nudged < -x) << what;
     EXPECT_EQ(x.Sign(), sgn(p)) << what;
     EXPECT_EQ(x.IsInteger(), p.get_den() == 1) << what;
     ExpectValue(abs(x), abs(p), what + ": abs");

@@ -68,12 +68,7 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
     case detail::NumberText::Form::kDecimal:
       break;
   }
-  std::string digits(parts->whole);
-  digits += parts->fraction;
-  const std::int64_t exponent =
-      parts->exponent - static_cast<std::int64_t>(
-                            std::min<std::size_t>(parts->fraction.size(), detail::kExponentCap));
-  return Signed(parts->negative, Scaled(std::move(digits), exponent));
+  return Signed(parts->negative, Scaled(parts->Digits(), parts->DigitsExponent()));
 }
 
 std::string TFrac::ToDecimal(int digits) const {

@@ -17,6 +17,7 @@
 #include "fraction/big_fraction.h"
 #include "fraction/detail/ascii.h"
 #include "fraction/detail/number_text.h"
+#include "fraction/detail/ratio_stream.h"
 
 namespace fraction {
 namespace {
@@ -202,43 +203,30 @@ std::optional<BigFraction> BigFraction::Parse(std::string_view text, std::size_t
     case Form::kDecimal:
       break;
   }
-  std::string digits(parts->whole);
-  digits += parts->fraction;
-  const std::int64_t exponent =
-      parts->exponent - static_cast<std::int64_t>(
-                            std::min<std::size_t>(parts->fraction.size(), detail::kExponentCap));
-  return ParseDecimal(parts->negative, std::move(digits), exponent, limit);
+  return ParseDecimal(parts->negative, parts->Digits(), parts->DigitsExponent(), limit);
 }
 
 std::ostream& operator<<(std::ostream& out, const BigFraction& x) { return out << x.ToString(); }
 
 namespace {
 
-using Traits = std::istream::traits_type;
-
 // Reads an optional sign and digits from `input` onto `text`, and stops at
 // the first other character, unread. Leading zeros are kept to one, and
 // digits beyond BigFraction::kDefaultMaxDigits are read but not kept. False
 // when there is no digit, or too many.
 bool ReadPart(std::streambuf& input, std::string& text) {
-  Traits::int_type c = input.sgetc();
-  if (Traits::eq_int_type(c, '+') || Traits::eq_int_type(c, '-')) {
-    text += Traits::to_char_type(c);
-    c = input.snextc();
-  }
-  const std::size_t start = text.size();
-  bool digits = false;
+  const std::size_t start =
+      text.size() + static_cast<std::size_t>(input.sgetc() == '+' || input.sgetc() == '-');
   std::size_t kept = 0;
-  for (; !Traits::eq_int_type(c, Traits::eof()) && detail::IsDigit(Traits::to_char_type(c));
-       c = input.snextc()) {
-    const char digit = Traits::to_char_type(c);
-    digits = true;
-    if (text.size() == start + 1 && text.back() == '0') {
-      text.back() = digit;  // a leading zero gives way
+  const bool digits = detail::ReadSignedDigits(input, [&](char c) {
+    if (!detail::IsDigit(c)) {
+      text += c;
+    } else if (text.size() == start + 1 && text.back() == '0') {
+      text.back() = c;  // a leading zero gives way
     } else if (++kept <= BigFraction::kDefaultMaxDigits) {
-      text += digit;
+      text += c;
     }
-  }
+  });
   return digits && kept <= BigFraction::kDefaultMaxDigits;
 }
 
@@ -246,30 +234,13 @@ bool ReadPart(std::streambuf& input, std::string& text) {
 
 // What was read goes to Parse, which reads every text this can read.
 std::istream& operator>>(std::istream& in, BigFraction& x) {
-  const std::istream::sentry sentry(in);
-  if (!sentry) {
-    return in;
-  }
-  std::streambuf& input = *in.rdbuf();
-  std::string text;
-  bool read = ReadPart(input, text);
-  if (read && Traits::eq_int_type(input.sgetc(), '/')) {
-    text += '/';
-    input.sbumpc();
-    read = ReadPart(input, text);
-  }
-  std::ios_base::iostate state = std::ios_base::goodbit;
-  if (Traits::eq_int_type(input.sgetc(), Traits::eof())) {
-    state |= std::ios_base::eofbit;
-  }
-  std::optional<BigFraction> value = read ? BigFraction::Parse(text) : std::nullopt;
-  if (value) {
-    x = std::move(*value);
-  } else {
-    state |= std::ios_base::failbit;
-  }
-  in.setstate(state);
-  return in;
+  return detail::ReadRatio(in, ReadPart, [&x](const std::string& text) {
+    std::optional<BigFraction> value = BigFraction::Parse(text);
+    if (value) {
+      x = std::move(*value);
+    }
+    return value.has_value();
+  });
 }
 
 }  // namespace fraction

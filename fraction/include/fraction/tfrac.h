@@ -42,6 +42,27 @@ constexpr bool kNarrows = std::is_floating_point_v<T> || WiderThan31Bits<T>::val
 template <class F, class R>
 using IfFloatingPoint = std::enable_if_t<std::is_floating_point_v<F>, R>;
 
+// Where one value lies against another, in the exact order of the fraction
+// types. kLess, kEqual and kGreater are 0, 1 and 2, so that an order can be
+// counted rather than branched to.
+enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
+
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+constexpr std::partial_ordering PartialOrdering(Order order) {
+  switch (order) {
+    case Order::kLess:
+      return std::partial_ordering::less;
+    case Order::kEqual:
+      return std::partial_ordering::equivalent;
+    case Order::kGreater:
+      return std::partial_ordering::greater;
+    case Order::kUnordered:
+      break;
+  }
+  return std::partial_ordering::unordered;
+}
+#endif
+
 }  // namespace detail
 
 // An exact fraction of two 32-bit signed integers.
@@ -286,13 +307,10 @@ class TFrac {
  private:
   friend class std::numeric_limits<TFrac>;
 
-  enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
+  using Order = detail::Order;
   static constexpr Order Compare(const TFrac& x, const TFrac& y);
   template <class F>
   static constexpr Order CompareWith(const TFrac& x, F y);
-#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
-  static constexpr std::partial_ordering PartialOrdering(Order order);
-#endif
 
   enum class Rounding : signed char { kFloor, kCeil, kTrunc, kRound };
   [[nodiscard]] constexpr std::optional<std::int64_t> Rounded(Rounding rounding) const;

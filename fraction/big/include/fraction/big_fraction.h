@@ -105,7 +105,8 @@ mpz_class AsMpz(const __gmp_expr<mpz_t, U>& value) {
 /// inline, in the object's 16 bytes, and its arithmetic with others of the
 /// kind runs in 64- and 128-bit integers without touching the heap; larger
 /// values live in a GMP rational on the heap, and every result that fits
-/// inline again goes back inline.
+/// inline again goes back inline. Each thread keeps a few freed rationals,
+/// digits and all, for the next large values it makes.
 ///
 /// Nothing overflows or wraps, and nothing throws but std::bad_alloc:
 /// from operator new when BigFraction's own block for a large value cannot
@@ -294,12 +295,12 @@ class BigFraction {
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
   /// The exact order as a std::partial_ordering; unordered with NaN.
   friend std::partial_ordering operator<=>(const BigFraction& x, const BigFraction& y) {
-    return PartialOrdering(Compare(x, y));
+    return detail::PartialOrdering(Compare(x, y));
   }
   /// @copydoc operator<=>(const BigFraction&, const BigFraction&)
   template <class F>
   friend detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const BigFraction& x, F y) {
-    return PartialOrdering(CompareWith(x, y));
+    return detail::PartialOrdering(CompareWith(x, y));
   }
 #endif
 
@@ -453,25 +454,10 @@ class BigFraction {
   FRACTION_BIG_EXPORT static BigFraction Quotient(const BigFraction& x, const BigFraction& y);
   FRACTION_BIG_EXPORT static BigFraction Negated(const BigFraction& x);
 
-  enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered = 3 };
+  using Order = detail::Order;
   FRACTION_BIG_EXPORT static Order Compare(const BigFraction& x, const BigFraction& y);
   // float and double widen to long double exactly.
   FRACTION_BIG_EXPORT static Order CompareWith(const BigFraction& x, long double y);
-#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
-  static std::partial_ordering PartialOrdering(Order order) {
-    switch (order) {
-      case Order::kLess:
-        return std::partial_ordering::less;
-      case Order::kEqual:
-        return std::partial_ordering::equivalent;
-      case Order::kGreater:
-        return std::partial_ordering::greater;
-      case Order::kUnordered:
-        break;
-    }
-    return std::partial_ordering::unordered;
-  }
-#endif
 
   // Leaves this object 0, its heap block freed.
   void Clear() noexcept {

@@ -1,9 +1,11 @@
 #ifndef FRACTION_DETAIL_NUMBER_TEXT_H
 #define FRACTION_DETAIL_NUMBER_TEXT_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "fraction/detail/ascii.h"
@@ -34,6 +36,18 @@ struct NumberText {
   std::string_view period;
   // A decimal's exponent, saturated at ±kExponentCap; 0 when absent.
   std::int64_t exponent = 0;
+
+  // A decimal's value is Digits() · 10^DigitsExponent(): the digits of the
+  // whole part and of the fraction, the exponent moved past the fraction.
+  [[nodiscard]] std::string Digits() const {
+    std::string digits(whole);
+    digits += fraction;
+    return digits;
+  }
+  [[nodiscard]] constexpr std::int64_t DigitsExponent() const {
+    return exponent -
+           static_cast<std::int64_t>(std::min<std::size_t>(fraction.size(), kExponentCap));
+  }
 };
 
 // A cursor over the text being split.

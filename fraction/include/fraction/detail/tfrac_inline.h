@@ -381,27 +381,13 @@ constexpr detail::IfFloatingPoint<F, bool> operator>=(F x, const TFrac& y) {
 }
 
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
-constexpr std::partial_ordering TFrac::PartialOrdering(Order order) {
-  switch (order) {
-    case Order::kLess:
-      return std::partial_ordering::less;
-    case Order::kEqual:
-      return std::partial_ordering::equivalent;
-    case Order::kGreater:
-      return std::partial_ordering::greater;
-    case Order::kUnordered:
-      break;
-  }
-  return std::partial_ordering::unordered;
-}
-
 constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
-  return TFrac::PartialOrdering(TFrac::Compare(x, y));
+  return detail::PartialOrdering(TFrac::Compare(x, y));
 }
 
 template <class F>
 constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x, F y) {
-  return TFrac::PartialOrdering(TFrac::CompareWith(x, y));
+  return detail::PartialOrdering(TFrac::CompareWith(x, y));
 }
 #endif
 
