@@ -106,7 +106,7 @@ TEST(BigFractionHeap, ValuesOf62BitsAndTheirArithmeticStayOffTheHeap) {
   const std::vector<BigFraction> small = Values(30, engine), large = Values(62, engine);
   const BigFraction big = BigFraction(large[0]) * large[1] * large[2];  // on the heap
   std::size_t sink = 0;
-  const long news_before = news;
+  [[maybe_unused]] const long news_before = news;
   {
     const CountGmpBlocks count;
     for (const BigFraction& x : small) {
@@ -149,7 +149,7 @@ TEST(BigFractionHeap, ValuesOf62BitsAndTheirArithmeticStayOffTheHeap) {
 TEST(BigFractionHeap, ResultsBeyond63BitsTakeTheHeapThenReuseIt) {
   std::thread([] {
     const BigFraction x(std::int64_t{1} << 61, 3);
-    const long news_before = news;
+    [[maybe_unused]] const long news_before = news;
     const CountGmpBlocks count;
     BigFraction product = x * x;
     EXPECT_GT(gmp_blocks, 0);
