@@ -4,12 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <numeric>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "fraction/detail/ascii.h"
 
-namespace fraction::detail {
+namespace fraction::internal {
 namespace {
 
 constexpr std::uint64_t kLargest = INT32_MAX;  // the largest part that fits
@@ -20,7 +21,7 @@ constexpr std::size_t kFastDigits = 19;
 std::uint64_t ToUint64(std::string_view digits) {
   std::uint64_t value = 0;
   for (const char c : digits) {
-    value = value * 10 + static_cast<std::uint64_t>(DigitValue(c));
+    value = value * 10 + static_cast<std::uint64_t>(detail::DigitValue(c));
   }
   return value;
 }
@@ -166,4 +167,29 @@ std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b) {
   return ReduceLarge(std::move(numerator), std::move(denominator));
 }
 
-}  // namespace fraction::detail
+// I.F(P) = (IFP − IF) / (10^|F| · (10^|P| − 1)), written as digit texts:
+// the digits of IFP less those of IF, over |P| nines and |F| zeros. IFP is
+// IF · 10^|P| + P, never less than IF, so the subtraction's borrow ends
+// within its digits.
+std::optional<Ratio> ReduceRepeating(std::string_view whole, std::string_view fraction,
+                                     std::string_view period) {
+  std::string prefix(whole);
+  prefix += fraction;
+  std::string numerator = prefix;
+  numerator += period;
+  std::size_t at = numerator.size(), from = prefix.size();
+  for (int borrow = 0; at > 0 && (from > 0 || borrow != 0);) {
+    --at;
+    int digit = numerator[at] - '0' - borrow;
+    if (from > 0) {
+      digit -= prefix[--from] - '0';
+    }
+    borrow = static_cast<int>(digit < 0);
+    numerator[at] = static_cast<char>('0' + digit + 10 * borrow);
+  }
+  std::string denominator(period.size(), '9');
+  denominator.append(fraction.size(), '0');
+  return ReduceDigits(numerator, denominator);
+}
+
+}  // namespace fraction::internal

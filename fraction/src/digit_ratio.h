@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace fraction::detail {
+namespace fraction::internal {
 
 // A ratio of natural numbers in lowest terms, each part at most 2^31 - 1.
 struct Ratio {
@@ -19,6 +19,12 @@ struct Ratio {
 // in time linear in it.
 std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b);
 
-}  // namespace fraction::detail
+// The value of the decimal whole.fraction(period), each part digits only
+// ('0' to '9', any length, whole and fraction possibly empty, period not),
+// in lowest terms, when both parts then lie within 2^31 - 1.
+std::optional<Ratio> ReduceRepeating(std::string_view whole, std::string_view fraction,
+                                     std::string_view period);
+
+}  // namespace fraction::internal
 
 #endif  // FRACTION_DIGIT_RATIO_H

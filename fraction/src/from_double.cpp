@@ -10,9 +10,9 @@
 namespace fraction {
 namespace {
 
-using detail::Expansion;
-using detail::kHuge;
-using detail::Term;
+using internal::Expansion;
+using internal::kHuge;
+using internal::Term;
 
 constexpr std::uint64_t kLargest = INT32_MAX;  // the largest part that fits
 
@@ -116,7 +116,7 @@ std::optional<TFrac> TFrac::FromDouble(double x) {
   if (magnitude > static_cast<double>(kLargest)) {
     return std::nullopt;
   }
-  const detail::Dyadic value = detail::Decompose(magnitude);
+  const internal::Dyadic value = internal::Decompose(magnitude);
   if (value.shift > 30 || value.mantissa > kLargest) {
     return std::nullopt;
   }
@@ -133,7 +133,7 @@ std::optional<TFrac> TFrac::Approximate(double x, std::int32_t max_denominator) 
   if (magnitude == 0) {
     nearest = {0, 1};
   } else if (magnitude < static_cast<double>(kLargest)) {
-    const detail::SplitDouble value = detail::Split(magnitude);
+    const internal::SplitDouble value = internal::Split(magnitude);
     nearest = value.rest == 0 ? Parts{value.whole, 1}
                               : Nearest(value.whole, value.power, value.rest,
                                         static_cast<std::uint64_t>(max_denominator));

@@ -11,8 +11,8 @@
 namespace fraction {
 namespace {
 
-using detail::Expansion;
-using detail::Term;
+using internal::Expansion;
+using internal::Term;
 
 constexpr std::int64_t kLargest = INT32_MAX;  // the largest part that fits
 
@@ -96,7 +96,7 @@ std::optional<TFrac> Simplest(double lo, double hi) {
     return std::nullopt;
   }
   const double high = std::min(negative ? -lo : hi, static_cast<double>(kLargest));
-  const detail::SplitDouble a = detail::Split(low), b = detail::Split(high);
+  const internal::SplitDouble a = internal::Split(low), b = internal::Split(high);
   return Signed(negative,
                 SimplestAboveZero({a.whole, a.rest, 0}, {b.whole, b.rest, 0},
                                   Expansion(a.power, a.rest), Expansion(b.power, b.rest)));

@@ -59,7 +59,9 @@ template <class InputIt>
 // NaN or infinite.
 [[nodiscard]] FRACTION_EXPORT std::optional<TFrac> Simplest(double lo, double hi);
 
-namespace detail {
+}  // namespace fraction
+
+namespace fraction::detail {
 
 // The convergents h/k of a continued fraction, taken term by term while
 // the value can still fit. h and k follow h' = a·h + h_before (k likewise)
@@ -126,7 +128,9 @@ constexpr std::int64_t SaturatedTerm(Integer term) {
   }
 }
 
-}  // namespace detail
+}  // namespace fraction::detail
+
+namespace fraction {
 
 template <class InputIt>
 constexpr std::optional<TFrac> FromContinuedFraction(InputIt first, InputIt last) {

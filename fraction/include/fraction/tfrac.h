@@ -19,8 +19,7 @@
 #include <compare>
 #endif
 
-namespace fraction {
-namespace detail {
+namespace fraction::detail {
 
 // Whether a T converts to a fraction only with a change of value: a
 // floating-point value would truncate, an integer of more than 31 bits
@@ -34,7 +33,9 @@ constexpr bool kNarrows =
 template <class F, class R>
 using IfFloatingPoint = std::enable_if_t<std::is_floating_point_v<F>, R>;
 
-}  // namespace detail
+}  // namespace fraction::detail
+
+namespace fraction {
 
 // An exact fraction of two 32-bit signed integers.
 //

@@ -16,10 +16,10 @@
 #include "fraction/export.h"
 
 namespace fraction {
-
 class TFrac;
+}  // namespace fraction
 
-namespace detail {
+namespace fraction::detail {
 
 // [[fill]align][sign]['#']['0'][width]['.' precision][type], read as
 // std::format reads it for a double.
@@ -242,7 +242,6 @@ FormatOptions WithArgumentCounts(FormatOptions options, Count count) {
 // are in its width and precision fields.
 [[nodiscard]] FRACTION_EXPORT std::string FormatText(const TFrac& x, const FormatOptions& options);
 
-}  // namespace detail
-}  // namespace fraction
+}  // namespace fraction::detail
 
 #endif  // FRACTION_DETAIL_FORMAT_OPTIONS_H

@@ -12,8 +12,7 @@
 
 #include "fraction/detail/integers.h"
 
-namespace fraction {
-namespace detail {
+namespace fraction::detail {
 
 // Writes the invalid-data message, from the compiled library. Never
 // constexpr: in a constant expression, reaching it is a compile error.
@@ -172,7 +171,9 @@ constexpr int CompareFinite(std::int64_t n, std::int64_t d, F y) {
   return n > 0 ? CompareMagnitude(n, d, y) : -CompareMagnitude(-n, d, -y);
 }
 
-}  // namespace detail
+}  // namespace fraction::detail
+
+namespace fraction {
 
 // Construction
 
