@@ -17,7 +17,7 @@ std::vector<std::int64_t> ContinuedFraction(const TFrac& x) {
   if (!floor) {
     return {};
   }
-  const detail::Value value = detail::ValueOf(x);
+  const detail::Ratio<std::int64_t> value = detail::ValueOf(x);
   std::vector<std::int64_t> terms{*floor};
   // In [0, d): floor·d lies within d of n, so it fits.
   const std::int64_t rest = value.numerator - *floor * value.denominator;

@@ -10,11 +10,8 @@
 namespace fraction::internal {
 
 // The magnitude of a fraction's value, |n| / |d| for d != 0: parts up to
-// 2^31, in 64 bits.
-struct AbsoluteValue {
-  std::uint64_t numerator;
-  std::uint64_t denominator;  // >= 1
-};
+// 2^31, in 64 bits, the denominator at least 1.
+using AbsoluteValue = detail::Ratio<std::uint64_t>;
 
 // For a fraction with a denominator other than 0.
 AbsoluteValue AbsoluteValueOf(const TFrac& x);

@@ -33,7 +33,7 @@ std::optional<std::string> TFrac::ToRepeatingDecimal(int max_digits) const {
   if (denominator == 0) {
     return ToDecimal(0);  // "inf", "-inf" or "nan"
   }
-  const detail::Value value = detail::ValueOf(*this);
+  const detail::Ratio<std::int64_t> value = detail::ValueOf(*this);
   // Magnitudes up to 2^31, in 64 bits.
   auto magnitude =
       static_cast<std::uint64_t>(value.numerator < 0 ? -value.numerator : value.numerator);

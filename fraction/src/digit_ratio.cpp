@@ -13,8 +13,6 @@
 namespace fraction::internal {
 namespace {
 
-constexpr std::uint64_t kLargest = INT32_MAX;  // the largest part that fits
-
 // Texts of up to 19 digits are below 10^19 < 2^64.
 constexpr std::size_t kFastDigits = 19;
 
@@ -26,11 +24,11 @@ std::uint64_t ToUint64(std::string_view digits) {
   return value;
 }
 
-std::optional<Ratio> Fitting(std::uint64_t numerator, std::uint64_t denominator) {
-  if (numerator > kLargest || denominator > kLargest) {
+std::optional<DigitRatio> Fitting(std::uint64_t numerator, std::uint64_t denominator) {
+  if (!detail::Fits(numerator, denominator)) {
     return std::nullopt;
   }
-  return Ratio{static_cast<std::int32_t>(numerator), static_cast<std::int32_t>(denominator)};
+  return DigitRatio{static_cast<std::int32_t>(numerator), static_cast<std::int32_t>(denominator)};
 }
 
 // A natural number of any size, in limbs of nine decimal digits, the least
@@ -78,7 +76,7 @@ class Natural {
       SubtractMultiple(divisor, 1);
       ++quotient;
     }
-    return quotient <= kLargest ? std::optional(quotient) : std::nullopt;
+    return quotient <= detail::kLargestPart ? std::optional(quotient) : std::nullopt;
   }
 
  private:
@@ -131,7 +129,7 @@ class Natural {
 // fits, every partial quotient and every convergent before it fits too, and
 // the convergents' denominators grow at least as the Fibonacci numbers do,
 // so at most 46 steps pass before the answer or the proof that none fits.
-std::optional<Ratio> ReduceLarge(Natural a, Natural b) {
+std::optional<DigitRatio> ReduceLarge(Natural a, Natural b) {
   std::uint64_t h_before = 0, k_before = 1, h = 1, k = 0;
   while (!b.IsZero()) {
     const std::optional<std::uint64_t> quotient = a.TakeRemainder(b);
@@ -141,7 +139,7 @@ std::optional<Ratio> ReduceLarge(Natural a, Natural b) {
     // Each factor is at most 2^31 - 1: no overflow.
     h_before = std::exchange(h, *quotient * h + h_before);
     k_before = std::exchange(k, *quotient * k + k_before);
-    if (h > kLargest || k > kLargest) {
+    if (!detail::Fits(h, k)) {
       return std::nullopt;
     }
     std::swap(a, b);
@@ -151,7 +149,7 @@ std::optional<Ratio> ReduceLarge(Natural a, Natural b) {
 
 }  // namespace
 
-std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b) {
+std::optional<DigitRatio> ReduceDigits(std::string_view a, std::string_view b) {
   if (a.size() <= kFastDigits && b.size() <= kFastDigits) {
     const std::uint64_t numerator = ToUint64(a), denominator = ToUint64(b);
     if (denominator == 0) {
@@ -171,8 +169,8 @@ std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b) {
 // the digits of IFP less those of IF, over |P| nines and |F| zeros. IFP is
 // IF · 10^|P| + P, never less than IF, so the subtraction's borrow ends
 // within its digits.
-std::optional<Ratio> ReduceRepeating(std::string_view whole, std::string_view fraction,
-                                     std::string_view period) {
+std::optional<DigitRatio> ReduceRepeating(std::string_view whole, std::string_view fraction,
+                                          std::string_view period) {
   std::string prefix(whole);
   prefix += fraction;
   std::string numerator = prefix;

@@ -88,7 +88,7 @@ std::string General(AbsoluteValue m, std::size_t precision, bool alternate, char
   return text;
 }
 
-char SignOf(const FormatOptions& options, bool negative) {
+char SignCharacter(const FormatOptions& options, bool negative) {
   if (negative) {
     return '-';
   }
@@ -139,10 +139,10 @@ std::string detail::FormatText(const TFrac& x, const FormatOptions& options) {
     body = x.ToString();
   } else if (x.Denominator() == 0) {
     const bool upper = options.type == 'E' || options.type == 'F' || options.type == 'G';
-    sign = internal::SignOf(options, x.Numerator() < 0);
+    sign = internal::SignCharacter(options, x.Numerator() < 0);
     body = x.Numerator() != 0 ? (upper ? "INF" : "inf") : (upper ? "NAN" : "nan");
   } else {
-    sign = internal::SignOf(options, internal::IsNegative(x));
+    sign = internal::SignCharacter(options, internal::IsNegative(x));
     body = internal::Digits(internal::AbsoluteValueOf(x), options);
     zeros = options.zero && options.align == FormatOptions::Align::kNone;
   }

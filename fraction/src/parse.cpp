@@ -57,7 +57,7 @@ std::int64_t Saturated(std::string_view digits, std::int64_t cap) {
   return value;
 }
 
-std::optional<TFrac> Signed(bool negative, std::optional<internal::Ratio> ratio) {
+std::optional<TFrac> Signed(bool negative, std::optional<internal::DigitRatio> ratio) {
   if (!ratio) {
     return std::nullopt;
   }
@@ -66,10 +66,10 @@ std::optional<TFrac> Signed(bool negative, std::optional<internal::Ratio> ratio)
 
 // digits · 10^exponent, where a digit string of the text reaches any length
 // and the exponent (saturated far beyond what can fit) too.
-std::optional<internal::Ratio> Scaled(std::string digits, std::int64_t exponent) {
+std::optional<internal::DigitRatio> Scaled(std::string digits, std::int64_t exponent) {
   const std::size_t last = digits.find_last_not_of('0');
   if (last == std::string::npos) {
-    return internal::Ratio{0, 1};
+    return internal::DigitRatio{0, 1};
   }
   exponent += static_cast<std::int64_t>(digits.size() - 1 - last);
   digits.erase(last + 1);

@@ -80,10 +80,8 @@ class ConvergentWalk {
   // Takes the next term; false when the value is now known not to fit,
   // and from then on.
   constexpr bool Take(std::int64_t term) {
-    constexpr std::int64_t kLargest = INT32_MAX;
     const bool first = k_ == 0;
-    if (out_of_reach_ ||
-        (first ? term < INT32_MIN || term > kLargest : term < 1 || term > kLargest)) {
+    if (out_of_reach_ || term < (first ? INT32_MIN : 1) || term > kLargestPart) {
       out_of_reach_ = true;
       return false;
     }
@@ -94,13 +92,14 @@ class ConvergentWalk {
     k_before_ = k_;
     h_ = h;
     k_ = k;
-    out_of_reach_ = !first && ((h < 0 ? -h : h) > kLargest || k > kLargest);
+    out_of_reach_ = !first && !Fits(h, k);
     return !out_of_reach_;
   }
 
-  // The convergent of the terms taken, if it fits; none before the first.
+  // The convergent of the terms taken, if it fits; none before the first
+  // (k is 0 then), and none for the first term alone when it is -2^31.
   [[nodiscard]] constexpr std::optional<TFrac> Value() const {
-    if (out_of_reach_ || k_ == 0 || h_ == INT32_MIN) {
+    if (out_of_reach_ || !Fits(h_, k_)) {
       return std::nullopt;
     }
     return TFrac(static_cast<std::int32_t>(h_), static_cast<std::int32_t>(k_));
