@@ -23,68 +23,41 @@
 
 #ifdef FRACTION_HAS_STD_FORMAT
 
-#include <algorithm>
 #include <cstddef>
 #include <format>
-#include <memory>
-#include <string>
-#include <string_view>
 
 #include "fraction/detail/format_options.h"
+#include "fraction/detail/formatter_adapter.h"
 #include "fraction/tfrac.h"
 
-namespace std {
+namespace fraction::detail {
 
-template <>
-struct formatter<fraction::TFrac, char> {
-  // parse and format: the names std::format calls.
-  // NOLINTNEXTLINE(readability-identifier-naming)
-  constexpr std::format_parse_context::iterator parse(std::format_parse_context& context) {
-    using fraction::detail::FormatOptions;
-    const auto begin = context.begin();
-    const auto read = fraction::detail::ParseFormatOptions(
-        std::string_view(std::to_address(begin), static_cast<std::size_t>(context.end() - begin)));
-    if (read.error != nullptr) throw std::format_error(read.error);
-    options_ = read.options;
-    for (int* argument : {&options_.width_argument, &options_.precision_argument}) {
-      if (*argument == FormatOptions::kNextArgument) {
-        *argument = static_cast<int>(context.next_arg_id());
-      } else if (*argument != FormatOptions::kNoArgument) {
-        context.check_arg_id(static_cast<std::size_t>(*argument));
-      }
-    }
-    return begin + static_cast<std::ptrdiff_t>(read.size);
+// What FormatterAdapter needs of std::format.
+struct StdFormatLibrary {
+  static constexpr void Check(const char* error) {
+    if (error != nullptr) throw std::format_error(error);
   }
+
+  // std::format has no check of an argument's type at parse time.
+  template <class ParseContext>
+  static constexpr void CheckCountArgument(ParseContext& /*context*/, int /*id*/) {}
 
   template <class FormatContext>
-  // NOLINTNEXTLINE(readability-identifier-naming)
-  typename FormatContext::iterator format(const fraction::TFrac& x, FormatContext& context) const {
-    const auto count = [&context](int index) {
-      return Count(context.arg(static_cast<std::size_t>(index)));
-    };
-    const std::string text =
-        fraction::detail::FormatText(x, fraction::detail::WithArgumentCounts(options_, count));
-    return std::copy(text.begin(), text.end(), context.out());
-  }
-
- private:
-  // A width or precision from an argument.
-  template <class Argument>
-  static int Count(const Argument& argument) {
-    const auto count = [](auto value) { return fraction::detail::CountFromArgument(value); };
+  static ArgumentCount Count(FormatContext& context, int id) {
+    const auto argument = context.arg(static_cast<std::size_t>(id));
 #if defined(__cpp_lib_format) && __cpp_lib_format >= 202306L
-    const auto checked = argument.visit(count);  // C++26 deprecates visit_format_arg
+    return argument.visit(CountVisitor());  // C++26 deprecates visit_format_arg
 #else
-    const auto checked = std::visit_format_arg(count, argument);
+    return std::visit_format_arg(CountVisitor(), argument);
 #endif
-    if (checked.error != nullptr) throw std::format_error(checked.error);
-    return checked.value;
   }
-
-  fraction::detail::FormatOptions options_;
 };
 
-}  // namespace std
+}  // namespace fraction::detail
+
+template <>
+struct std::formatter<fraction::TFrac, char>
+    : fraction::detail::FormatterAdapter<fraction::TFrac, fraction::detail::StdFormatLibrary> {};
 
 #endif  // FRACTION_HAS_STD_FORMAT
 
