@@ -1,11 +1,12 @@
 #ifndef FRACTION_FMT_H
 #define FRACTION_FMT_H
 
-// fmt::formatter for TFrac, for fmt 9 and later: fmt::format("{:>10.3f}", x)
-// gives what x.Format(">10.3f") gives. Bad options throw fmt::format_error,
-// and in a format string checked at compile time (C++20, or FMT_STRING) they
-// do not compile. Width and precision may come from arguments
-// ("{:{}.{}f}", "{0:*<{1}}"), by index, not by name.
+/// \file
+/// fmt::formatter for TFrac, for fmt 9 and later: fmt::format("{:>10.3f}", x)
+/// gives what x.Format(">10.3f") gives. Bad options throw fmt::format_error,
+/// and in a format string checked at compile time (C++20, or FMT_STRING) they
+/// do not compile. Width and precision may come from arguments
+/// ("{:{}.{}f}", "{0:*<{1}}"), by index, not by name.
 
 #include <fmt/format.h>
 
@@ -17,13 +18,15 @@ static_assert(FMT_VERSION >= 90000, "fraction/fmt.h needs fmt 9 or later");
 
 namespace fraction::detail {
 
-// What FormatterAdapter needs of fmt.
+/// What FormatterAdapter needs of fmt.
 struct FmtLibrary {
+  /// Nothing when \p error is null; else throws the library's format_error.
   static constexpr void Check(const char* error) {
     if (error != nullptr) FMT_THROW(fmt::format_error(error));
   }
 
-  // An integer, where fmt can tell (9.1 and later).
+  /// Nothing; tells fmt that argument \p id must be an integer, where fmt
+  /// can tell (9.1 and later).
   template <class ParseContext>
   static constexpr void CheckCountArgument(ParseContext& context, int id) {
 #if FMT_VERSION >= 90100
@@ -34,6 +37,7 @@ struct FmtLibrary {
 #endif
   }
 
+  /// Argument \p id of \p context as a width or precision.
   template <class FormatContext>
   static ArgumentCount Count(FormatContext& context, int id) {
     const auto argument = context.arg(id);
@@ -47,8 +51,15 @@ struct FmtLibrary {
 
 }  // namespace fraction::detail
 
+namespace fmt {
+
+/// The formatter of TFrac for fmt::format: its parse member reads the
+/// options as TFrac::Format does, its format member writes what Format
+/// gives, with a width or precision from an argument where one is asked for.
 template <>
-struct fmt::formatter<fraction::TFrac, char>
+struct formatter<fraction::TFrac, char>
     : fraction::detail::FormatterAdapter<fraction::TFrac, fraction::detail::FmtLibrary> {};
+
+}  // namespace fmt
 
 #endif  // FRACTION_FMT_H

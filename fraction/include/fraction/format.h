@@ -1,15 +1,16 @@
 #ifndef FRACTION_FORMAT_H
 #define FRACTION_FORMAT_H
 
-// std::formatter for TFrac: std::format("{:>10.3f}", x) gives what
-// x.Format(">10.3f") gives. Bad options in a literal format string do not
-// compile; ones given at run time (std::vformat) throw std::format_error.
-// Width and precision may come from arguments ("{:{}.{}f}", "{0:*<{1}}").
-//
-// Where the standard library has no usable std::format (before C++20, or
-// libstdc++ before 13) this header declares nothing and leaves
-// FRACTION_HAS_STD_FORMAT undefined. libc++ 16 has one only with
-// -fexperimental-library and does not define __cpp_lib_format even then.
+/// \file
+/// std::formatter for TFrac: std::format("{:>10.3f}", x) gives what
+/// x.Format(">10.3f") gives. Bad options in a literal format string do not
+/// compile; ones given at run time (std::vformat) throw std::format_error.
+/// Width and precision may come from arguments ("{:{}.{}f}", "{0:*<{1}}").
+///
+/// Where the standard library has no usable std::format (before C++20, or
+/// libstdc++ before 13) this header declares nothing and leaves
+/// FRACTION_HAS_STD_FORMAT undefined. libc++ 16 has one only with
+/// -fexperimental-library and does not define __cpp_lib_format even then.
 
 #if __has_include(<version>)
 #include <version>
@@ -18,6 +19,7 @@
 #if defined(__cpp_lib_format) ||                                                        \
     (defined(_LIBCPP_VERSION) && _LIBCPP_VERSION >= 160000 && __cplusplus >= 202002L && \
      !defined(_LIBCPP_HAS_NO_INCOMPLETE_FORMAT))
+/// Defined, as 1, where this header declares std::formatter for TFrac.
 #define FRACTION_HAS_STD_FORMAT 1
 #endif
 
@@ -32,16 +34,18 @@
 
 namespace fraction::detail {
 
-// What FormatterAdapter needs of std::format.
+/// What FormatterAdapter needs of std::format.
 struct StdFormatLibrary {
+  /// Nothing when \p error is null; else throws the library's format_error.
   static constexpr void Check(const char* error) {
     if (error != nullptr) throw std::format_error(error);
   }
 
-  // std::format has no check of an argument's type at parse time.
+  /// Nothing: std::format has no check of an argument's type at parse time.
   template <class ParseContext>
   static constexpr void CheckCountArgument(ParseContext& /*context*/, int /*id*/) {}
 
+  /// Argument \p id of \p context as a width or precision.
   template <class FormatContext>
   static ArgumentCount Count(FormatContext& context, int id) {
     const auto argument = context.arg(static_cast<std::size_t>(id));
@@ -55,9 +59,16 @@ struct StdFormatLibrary {
 
 }  // namespace fraction::detail
 
+namespace std {
+
+/// The formatter of TFrac for std::format: its parse member reads the
+/// options as TFrac::Format does, its format member writes what Format
+/// gives, with a width or precision from an argument where one is asked for.
 template <>
-struct std::formatter<fraction::TFrac, char>
+struct formatter<fraction::TFrac, char>
     : fraction::detail::FormatterAdapter<fraction::TFrac, fraction::detail::StdFormatLibrary> {};
+
+}  // namespace std
 
 #endif  // FRACTION_HAS_STD_FORMAT
 

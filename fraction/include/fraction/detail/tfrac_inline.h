@@ -160,6 +160,40 @@ constexpr int CompareFinite(std::int64_t n, std::int64_t d, F y) {
   return n > 0 ? CompareMagnitude(n, d, y) : -CompareMagnitude(-n, d, -y);
 }
 
+// Where x lies against a floating-point y, exactly. NaN is the one value
+// unequal to itself, and is ruled out first, so that no comparison below raises the floating-point
+// invalid flag. An infinite fraction equals the same infinity and lies beyond everything else.
+template <class F>
+constexpr Order OrderWith(const TFrac& x, F y) {
+  const Ratio<std::int64_t> v = ValueOf(x);
+  if (y != y || (v.numerator == 0 && v.denominator == 0)) {
+    return Order::kUnordered;
+  }
+  if (v.denominator == 0) {
+    constexpr F kInfinity = std::numeric_limits<F>::infinity();
+    if (y == (v.numerator > 0 ? kInfinity : -kInfinity)) return Order::kEqual;
+    return v.numerator > 0 ? Order::kGreater : Order::kLess;
+  }
+  return static_cast<Order>(CompareFinite(v.numerator, v.denominator, y) + 1);
+}
+
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+// The order as C++20's comparison category.
+constexpr std::partial_ordering PartialOrdering(Order order) {
+  switch (order) {
+    case Order::kLess:
+      return std::partial_ordering::less;
+    case Order::kEqual:
+      return std::partial_ordering::equivalent;
+    case Order::kGreater:
+      return std::partial_ordering::greater;
+    case Order::kUnordered:
+      break;
+  }
+  return std::partial_ordering::unordered;
+}
+#endif
+
 }  // namespace fraction::detail
 
 namespace fraction {
@@ -209,10 +243,12 @@ constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
   return detail::BinaryGcd(m, b);
 }
 
+// Access to representation
+
 constexpr std::int32_t TFrac::Numerator() const { return numerator; }
 constexpr std::int32_t TFrac::Denominator() const { return denominator; }
 
-// Value operators and comparison
+// Arithmetic operators and comparison
 
 // Where n/m fits, the two-integer constructor takes it unwrapped and
 // without the message, and stores it in lowest terms; for operands in
@@ -276,53 +312,37 @@ constexpr TFrac& TFrac::operator/=(const TFrac& other) { return *this = *this / 
 // product is at most 2^62 in magnitude, so 64 bits compare exactly. That
 // also ranks x/0 against a finite value as the infinity of x's sign; two
 // infinities are compared by sign alone.
-constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
+constexpr detail::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
   const detail::Ratio<std::int64_t> p = detail::ValueOf(x), q = detail::ValueOf(y);
   if ((p.numerator == 0 && p.denominator == 0) || (q.numerator == 0 && q.denominator == 0)) {
-    return Order::kUnordered;
+    return detail::Order::kUnordered;
   }
   const bool infinities = p.denominator == 0 && q.denominator == 0;
   const std::int64_t left = infinities ? detail::Signum(p.numerator) : p.numerator * q.denominator;
   const std::int64_t right = infinities ? detail::Signum(q.numerator) : q.numerator * p.denominator;
   // kLess, kEqual and kGreater are 0, 1 and 2: counted, not branched to,
   // since a branch on the order of varied values is a guess.
-  return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));
-}
-
-// NaN is the one value unequal to itself, and is ruled out first, so that
-// no comparison below raises the floating-point invalid flag. An infinite
-// fraction equals the same infinity and lies beyond everything else.
-template <class F>
-constexpr TFrac::Order TFrac::CompareWith(const TFrac& x, F y) {
-  const detail::Ratio<std::int64_t> v = detail::ValueOf(x);
-  if (y != y || (v.numerator == 0 && v.denominator == 0)) {
-    return Order::kUnordered;
-  }
-  if (v.denominator == 0) {
-    constexpr F kInfinity = std::numeric_limits<F>::infinity();
-    if (y == (v.numerator > 0 ? kInfinity : -kInfinity)) return Order::kEqual;
-    return v.numerator > 0 ? Order::kGreater : Order::kLess;
-  }
-  return static_cast<Order>(detail::CompareFinite(v.numerator, v.denominator, y) + 1);
+  return static_cast<detail::Order>(static_cast<int>(left >= right) +
+                                    static_cast<int>(left > right));
 }
 
 constexpr bool operator==(const TFrac& x, const TFrac& y) {
-  return TFrac::Compare(x, y) == TFrac::Order::kEqual;
+  return TFrac::Compare(x, y) == detail::Order::kEqual;
 }
 constexpr bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
 constexpr bool operator<(const TFrac& x, const TFrac& y) {
-  return TFrac::Compare(x, y) == TFrac::Order::kLess;
+  return TFrac::Compare(x, y) == detail::Order::kLess;
 }
 constexpr bool operator<=(const TFrac& x, const TFrac& y) {
-  const TFrac::Order order = TFrac::Compare(x, y);
-  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+  const detail::Order order = TFrac::Compare(x, y);
+  return order == detail::Order::kLess || order == detail::Order::kEqual;
 }
 constexpr bool operator>(const TFrac& x, const TFrac& y) { return y < x; }
 constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
 
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator==(const TFrac& x, F y) {
-  return TFrac::CompareWith(x, y) == TFrac::Order::kEqual;
+  return detail::OrderWith(x, y) == detail::Order::kEqual;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y) {
@@ -330,21 +350,21 @@ constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y) {
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator<(const TFrac& x, F y) {
-  return TFrac::CompareWith(x, y) == TFrac::Order::kLess;
+  return detail::OrderWith(x, y) == detail::Order::kLess;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator<=(const TFrac& x, F y) {
-  const TFrac::Order order = TFrac::CompareWith(x, y);
-  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+  const detail::Order order = detail::OrderWith(x, y);
+  return order == detail::Order::kLess || order == detail::Order::kEqual;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator>(const TFrac& x, F y) {
-  return TFrac::CompareWith(x, y) == TFrac::Order::kGreater;
+  return detail::OrderWith(x, y) == detail::Order::kGreater;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator>=(const TFrac& x, F y) {
-  const TFrac::Order order = TFrac::CompareWith(x, y);
-  return order == TFrac::Order::kGreater || order == TFrac::Order::kEqual;
+  const detail::Order order = detail::OrderWith(x, y);
+  return order == detail::Order::kGreater || order == detail::Order::kEqual;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator==(F x, const TFrac& y) {
@@ -372,27 +392,13 @@ constexpr detail::IfFloatingPoint<F, bool> operator>=(F x, const TFrac& y) {
 }
 
 #if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
-constexpr std::partial_ordering TFrac::PartialOrdering(Order order) {
-  switch (order) {
-    case Order::kLess:
-      return std::partial_ordering::less;
-    case Order::kEqual:
-      return std::partial_ordering::equivalent;
-    case Order::kGreater:
-      return std::partial_ordering::greater;
-    case Order::kUnordered:
-      break;
-  }
-  return std::partial_ordering::unordered;
-}
-
 constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
-  return TFrac::PartialOrdering(TFrac::Compare(x, y));
+  return detail::PartialOrdering(TFrac::Compare(x, y));
 }
 
 template <class F>
 constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x, F y) {
-  return TFrac::PartialOrdering(TFrac::CompareWith(x, y));
+  return detail::PartialOrdering(detail::OrderWith(x, y));
 }
 #endif
 
@@ -545,7 +551,7 @@ constexpr bool TFrac::Equal(const TFrac* other) const {
 }
 
 constexpr bool TFrac::Greater(const TFrac* other) const {
-  return other != nullptr && Compare(*this, *other) == Order::kGreater;
+  return other != nullptr && Compare(*this, *other) == detail::Order::kGreater;
 }
 
 // Allocation
