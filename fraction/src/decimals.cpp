@@ -1,3 +1,5 @@
+// A fraction's value written as a decimal: rounded to a number of places
+// (ToDecimal), or exact with its period in parentheses (ToRepeatingDecimal).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

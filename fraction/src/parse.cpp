@@ -1,3 +1,5 @@
+// TFrac::Parse: "n/d", decimals with an exponent and repeating decimals,
+// read exactly at any length.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
