@@ -144,25 +144,26 @@ struct CheckedOperation {
 
 std::string Shown(const std::optional<TFrac>& result) { return result ? result->ToString() : ""; }
 
-template <std::optional<TFrac> (TFrac::*kOperation)(const TFrac&) const>
+template <std::optional<TFrac> (TFrac::*Operation)(const TFrac&) const>
 std::string ResultOf(const TFrac& left, const TFrac& right) {
-  return Shown((left.*kOperation)(right));
+  return Shown((left.*Operation)(right));
 }
 
-const CheckedOperation kAdd{"CheckedAdd", ResultOf<&TFrac::CheckedAdd>};
-const CheckedOperation kSubtract{"CheckedSubtract", ResultOf<&TFrac::CheckedSubtract>};
-const CheckedOperation kMultiply{"CheckedMultiply", ResultOf<&TFrac::CheckedMultiply>};
-const CheckedOperation kDivide{"CheckedDivide", ResultOf<&TFrac::CheckedDivide>};
-const CheckedOperation kModulo{"CheckedModulo", ResultOf<&TFrac::CheckedModulo>};
+constexpr CheckedOperation kAdd{"CheckedAdd", ResultOf<&TFrac::CheckedAdd>};
+constexpr CheckedOperation kSubtract{"CheckedSubtract", ResultOf<&TFrac::CheckedSubtract>};
+constexpr CheckedOperation kMultiply{"CheckedMultiply", ResultOf<&TFrac::CheckedMultiply>};
+constexpr CheckedOperation kDivide{"CheckedDivide", ResultOf<&TFrac::CheckedDivide>};
+constexpr CheckedOperation kModulo{"CheckedModulo", ResultOf<&TFrac::CheckedModulo>};
 // The exponent is the right operand's numerator.
-const CheckedOperation kPow{"CheckedPow", [](const TFrac& left, const TFrac& right) {
-                              return Shown(left.CheckedPow(right.Numerator()));
-                            }};
+constexpr CheckedOperation kPow{"CheckedPow", [](const TFrac& left, const TFrac& right) {
+                                  return Shown(left.CheckedPow(right.Numerator()));
+                                }};
 // The quotient shown over 1.
-const CheckedOperation kFloorDivide{"FloorDivide", [](const TFrac& left, const TFrac& right) {
-                                      const std::optional<std::int64_t> q = left.FloorDivide(right);
-                                      return q ? std::to_string(*q) + "/1" : std::string();
-                                    }};
+constexpr CheckedOperation kFloorDivide{"FloorDivide", [](const TFrac& left, const TFrac& right) {
+                                          const std::optional<std::int64_t> q =
+                                              left.FloorDivide(right);
+                                          return q ? std::to_string(*q) + "/1" : std::string();
+                                        }};
 
 TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
   struct Case {

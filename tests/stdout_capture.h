@@ -30,9 +30,8 @@ namespace fraction::testing {
 class StdoutCapture {
  public:
   StdoutCapture() {
-    Require(std::fflush(stdout) == 0 && file_ != -1, "a temporary file for standard output");
-    saved_ = Dup(kStdout);
-    Require(saved_ != -1 && Dup2(file_, kStdout) != -1, "standard output redirected");
+    Require(file_ != -1 && saved_ != -1, "a temporary file for standard output");
+    Require(std::fflush(stdout) == 0 && Dup2(file_, kStdout) != -1, "standard output redirected");
   }
 
   StdoutCapture(const StdoutCapture&) = delete;
@@ -50,7 +49,7 @@ class StdoutCapture {
   // Everything written to standard output since the capture began or the
   // last Take. The file is emptied, and descriptor 1, which shares its
   // offset, starts again at its beginning.
-  std::string Take() {
+  std::string Take() {  // NOLINT(readability-make-member-function-const): empties the file
     Require(std::fflush(stdout) == 0, "standard output flushed");
     std::string bytes;
     Require(Seek(file_, 0) == 0, "standard output rewound");
@@ -110,7 +109,7 @@ class StdoutCapture {
 #endif
 
   int file_ = OpenTemporary();
-  int saved_ = -1;
+  int saved_ = Dup(kStdout);  // where standard output went before
 };
 
 // What `action` wrote to standard output.
