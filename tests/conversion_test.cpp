@@ -232,6 +232,10 @@ TEST(FractionConversion, ParseReadsExactValuesThatFit) {
        "none"},
       {"0.(3)", "1/3"},
       {"1.(9)", "2/1"},
+      // A borrow past the digits before the period.
+      {"9.(0)", "9/1"},
+      {".1(0)", "1/10"},
+      {"1.0(0)", "1/1"},
       {"-.(142857)", "-1/7"},
       {"00012.34(56)", "61111/4950"},
       {"2147483647.(9)", "none"},
@@ -265,6 +269,9 @@ TEST(FractionConversion, ToRepeatingDecimalIsExactOrNone) {
       {"1/4", 2, "0.25"},
       {"1/4", 1, "none"},
       {"5/1", -3, "5"},
+      {"1/3", -1, "none"},
+      {"1/10", 1, "0.1"},   // the longer of 2's and 5's counts, not their sum
+      {"2/6", 1, "0.(3)"},  // 2s of the reduced denominator only
       {"-2147483648/-1", 0, "2147483648"},
       {"1/-2147483648", 31, "-0.0000000004656612873077392578125"},
       {"1/2147483647", 1000000, "none"},  // a period of 195225786 digits
@@ -376,6 +383,8 @@ TEST(FractionContinuedFraction, SimplestHasTheLeastPartsInTheInterval) {
       {0.1, 0.1, "none"},                                // 3602879701896397/2^55
       {1e-300, 1e-299, "none"},
       {2e9, 1e300, "2000000000/1"},
+      {1.0, 0x1p53, "1/1"},  // from 2^53 on, doubles are integers times 2, 4, 8...
+      {-0x1p63, -2.5, "-3/1"},
       {-1e300, -2147483647.0, "-2147483647/1"},
       {2147483647.5, 1e300, "none"},
       {kNaN, 1, "none"},

@@ -5,17 +5,47 @@
 // formatters, which must all give the same text, or all reject the options.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "fraction/tfrac.h"
 
 namespace fraction::testing {
 
-struct FormatCase {
-  const char* value;    // as the text constructor reads it
-  const char* options;  // what follows the colon in "{:...}"
-  const char* text;     // null: rejected
+// What the exception of a formatter says for a rejected row, as a user
+// reads it. Where the fraction's options reader rejects the options, both
+// formatters carry its text; where the format string around them is at
+// fault (a stray '}', argument indexes mixed), each library words its own:
+// those of libc++ 16 and fmt 9 are the ones stated.
+struct ErrorText {
+  const char* options = nullptr;  // the options reader's, for either formatter
+  const char* libcxx = nullptr;
+  const char* fmt = nullptr;
 };
+
+constexpr ErrorText LibraryText(const char* in_libcxx, const char* in_fmt) {
+  return {nullptr, in_libcxx, in_fmt};
+}
+
+struct FormatCase {
+  const char* value = nullptr;    // as the text constructor reads it
+  const char* options = nullptr;  // what follows the colon in "{:...}"
+  const char* text = nullptr;     // null: rejected
+  ErrorText error = {};           // for a rejected row
+};
+
+// Texts of the options reader that several rows share.
+inline constexpr const char* kWithoutType =
+    "only fill, align and width apply to a fraction without a type";
+inline constexpr const char* kNotAType = "the type of a fraction is one of e, E, f, F, g and G";
+inline constexpr const char* kNoLocale = "the locale option is not supported for a fraction";
+inline constexpr const char* kTooLarge = "a number in a fraction's format options is too large";
+inline constexpr const char* kBadIndex =
+    "an argument's index is 0 or digits that do not start with 0";
+inline constexpr const char* kNegativeCount = "a width or precision is negative";
+inline constexpr const char* kLargeCount = "a width or precision is too large";
+inline constexpr const char* kNotACount = "a width or precision is not an integer";
 
 inline constexpr FormatCase kFormatCases[] = {
     {"1/3", ".5f", "0.33333"},
@@ -65,29 +95,50 @@ inline constexpr FormatCase kFormatCases[] = {
     {"0/0", "G", "NAN"},
     {"0/0", "+F", "+NAN"},
     {"5/0", "", "5/0"},
+    {"5/0", ".2147483647f", "inf"},  // the largest precision, unused
     // Rejected: options that do not apply, unknown types, leftovers.
-    {"1/3", "+", nullptr},
-    {"1/1", ".3", nullptr},
-    {"1/3", "0", nullptr},
-    {"1/3", "L", nullptr},
-    {"1/3", "Lf", nullptr},
-    {"1/3", "d", nullptr},
-    {"1/3", "=8f", nullptr},
-    {"1/3", "f ", nullptr},
-    {"1/3", ".f", nullptr},
-    {"1/3", "00f", nullptr},
-    {"1/3", "{<f", nullptr},
-    {"1/3", "\xFF<f", nullptr},
-    {"1/3", "2147483648", nullptr},
-    {"1/3", ".99999999999999999999f", nullptr},
+    {"1/3", "+", nullptr, {kWithoutType}},
+    {"1/1", ".3", nullptr, {kWithoutType}},
+    {"1/3", "0", nullptr, {kWithoutType}},
+    {"1/3", "L", nullptr, {kNoLocale}},
+    {"1/3", "Lf", nullptr, {kNoLocale}},
+    {"1/3", "d", nullptr, {kNotAType}},
+    {"1/3", "=8f", nullptr, {kNotAType}},
+    {"1/3", "f ", nullptr, {"unexpected characters at the end of a fraction's format options"}},
+    // Text after the '}' that ends the options: the library's own error.
+    {"1/3", "f}", nullptr,
+     LibraryText("The format string contains an invalid escape sequence",
+                 "unmatched '}' in format string")},
+    {"1/3", ".f", nullptr, {"a precision needs digits"}},
+    {"1/3", "00f", nullptr, {"a width does not start with 0"}},
+    {"1/3", "{<f", nullptr, {"a fill cannot be {"}},
+    {"1/3", "2147483648", nullptr, {kTooLarge}},
+    {"1/3", "2147483647.f", nullptr, {"a precision needs digits"}},  // the width itself is taken
+    {"1/3", ".2147483648f", nullptr, {kTooLarge}},
+    {"1/3", ".99999999999999999999f", nullptr, {kTooLarge}},
+    // A fill is one well-formed UTF-8 character (U+10FFFF the last); any
+    // other byte before an alignment is no fill, and so no type either.
+    {"1/3", "\xF4\x8F\xBF\xBF>4",
+     "\xF4\x8F\xBF\xBF"
+     "1/3"},
+    {"1/3", "\xFF<f", nullptr, {kNotAType}},
+    {"1/3", "\xC0\x80<f", nullptr, {kNotAType}},          // NUL in two bytes
+    {"1/3", "\xC1\xBF<f", nullptr, {kNotAType}},          // '\x7F' in two bytes
+    {"1/3", "\xE0\x80\xAA<f", nullptr, {kNotAType}},      // '*' in three bytes
+    {"1/3", "\xF0\x82\x94\x80<f", nullptr, {kNotAType}},  // U+2500 in four bytes
+    {"1/3", "\xED\xA0\x80<f", nullptr, {kNotAType}},      // a surrogate
+    {"1/3", "\xF4\x90\x80\x80<f", nullptr, {kNotAType}},  // beyond U+10FFFF
+    {"1/3", "\x80<f", nullptr, {kNotAType}},              // a lone continuation byte
+    {"1/3", "\xE2\x94<f", nullptr, {kNotAType}},          // cut short
 };
 
 // Width and precision from arguments, for the formatters: the fraction 1/3
 // is argument 0, `first` and `second` are 1 and 2.
 struct DynamicFormatCase {
-  const char* format;
-  long long first, second;
-  const char* text;  // null: rejected
+  const char* format = nullptr;
+  long long first = 0, second = 0;
+  const char* text = nullptr;  // null: rejected
+  ErrorText error = {};        // for a rejected row
 };
 
 inline constexpr DynamicFormatCase kDynamicFormatCases[] = {
@@ -95,27 +146,66 @@ inline constexpr DynamicFormatCase kDynamicFormatCases[] = {
     {"{0:*<{1}}", 8, 0, "1/3*****"},
     {"{0:{2}.{1}e}", 3, 12, "   3.333e-01"},
     {"{:{}}", 0, 0, "1/3"},
-    {"{:{}}", -1, 0, nullptr},
-    {"{:{}}", 2147483648, 0, nullptr},
-    {"{:.{}f}", 2147483648, 0, nullptr},
-    {"{:{}.{}}", 5, 2, nullptr},
-    {"{0:{0}}", 0, 0, nullptr},  // a fraction is no width
-    {"{:{1}}", 5, 0, nullptr},   // automatic and manual indexes mixed
-    {"{0:{3}}", 5, 0, nullptr},  // no such argument
+    {"{:{}}", -1, 0, nullptr, {kNegativeCount}},
+    {"{:{}}", 2147483648, 0, nullptr, {kLargeCount}},
+    {"{:.{}f}", 2147483648, 0, nullptr, {kLargeCount}},
+    {"{:{}.{}f}", 2147483647, -1, nullptr, {kNegativeCount}},  // the width itself is taken
+    {"{:{}.{}}", 5, 2, nullptr, {kWithoutType}},
+    {"{0:{0}}", 0, 0, nullptr, {kNotACount}},  // a fraction is no width
+    {"{0:{3}}", 5, 0, nullptr, {kNotACount}},  // no such argument
+    {"{0:{01}f}", 5, 0, nullptr, {kBadIndex}},
+    {"{0:.{01}f}", 5, 0, nullptr, {kBadIndex}},
+    // Automatic and manual indexes mixed: the library's own error.
+    {"{:{1}}", 5, 0, nullptr,
+     LibraryText("Using manual argument numbering in automatic argument numbering mode",
+                 "cannot switch from automatic to manual argument indexing")},
+    {"{0:{}}", 5, 0, nullptr,
+     LibraryText("Using automatic argument numbering in manual argument numbering mode",
+                 "cannot switch from manual to automatic argument indexing")},
 };
 
+// Options as a C++ literal would spell them, for a failure message: bytes
+// outside printable ASCII as \xNN.
+inline std::string Escaped(std::string_view options) {
+  std::string text;
+  for (const char c : options) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+      text += c;
+    } else {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+      text += hex;
+    }
+  }
+  return text;
+}
+
+// What a row expects from a formatter: its text, or "rejected: " and its
+// error's text, the options reader's or the one `own` picks from ErrorText.
+// Where `own` is null (a standard library whose words no row states), a
+// rejection the library words itself is only checked to be one.
+inline std::string Expected(const char* text, const ErrorText& error, const char* ErrorText::*own,
+                            const std::string& got) {
+  if (text != nullptr) return text;
+  if (error.options != nullptr) return std::string("rejected: ") + error.options;
+  if (own != nullptr) return std::string("rejected: ") + error.*own;
+  return got.rfind("rejected: ", 0) == 0 ? got : "rejected";
+}
+
 // Checks every row through `formatted(format, x, first, second)`: the text
-// of std::vformat or fmt::format with those arguments, or "rejected".
+// of std::vformat or fmt::format with those arguments, or "rejected: " and
+// what the exception says.
 template <class Formatted>
-void ExpectFormatCases(const Formatted& formatted) {
-  const auto expected = [](const char* text) { return text != nullptr ? text : "rejected"; };
+void ExpectFormatCases(const Formatted& formatted, const char* ErrorText::*own) {
   for (const FormatCase& c : kFormatCases) {
-    EXPECT_EQ(formatted("{:" + std::string(c.options) + "}", TFrac(c.value), 0, 0),
-              expected(c.text))
-        << c.value << " with \"" << c.options << '"';
+    const std::string got = formatted("{:" + std::string(c.options) + "}", TFrac(c.value), 0, 0);
+    EXPECT_EQ(got, Expected(c.text, c.error, own, got))
+        << c.value << " with \"" << Escaped(c.options) << '"';
   }
   for (const DynamicFormatCase& c : kDynamicFormatCases) {
-    EXPECT_EQ(formatted(c.format, TFrac(1, 3), c.first, c.second), expected(c.text))
+    const std::string got = formatted(c.format, TFrac(1, 3), c.first, c.second);
+    EXPECT_EQ(got, Expected(c.text, c.error, own, got))
         << c.format << ' ' << c.first << ' ' << c.second;
   }
 }

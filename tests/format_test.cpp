@@ -13,7 +13,7 @@ TEST(FractionFormat, GivesTheExactTextOrRejectsTheSpec) {
   for (const testing::FormatCase& c : testing::kFormatCases) {
     EXPECT_EQ(TFrac(c.value).Format(c.options).value_or("rejected"),
               c.text != nullptr ? c.text : "rejected")
-        << c.value << " with \"" << c.options << '"';
+        << c.value << " with \"" << testing::Escaped(c.options) << '"';
   }
   // No argument to take a width or precision from.
   EXPECT_FALSE(TFrac(1, 3).Format("{}f") || TFrac(1, 3).Format(".{0}f"));

@@ -1,11 +1,12 @@
-// What the program made of README's examples (check_readme.cmake) checks
-// them with: a value described the way README's comments write it, and the
+// What the program made of a page's examples (examples.cmake) checks them
+// with: a value described the way the comments write it, and the
 // comparison with the comment.
 #ifndef FRACTION_TESTS_README_CHECK_H
 #define FRACTION_TESTS_README_CHECK_H
 
 #include <algorithm>
 #include <charconv>
+#include <exception>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -72,8 +73,9 @@ std::string Describe(const std::unique_ptr<T>& value) {
   return value ? Describe(*value) : "null";
 }
 
-inline int checked = 0;  // NOLINT(*-avoid-non-const-global-variables)
-inline int wrong = 0;    // NOLINT(*-avoid-non-const-global-variables)
+inline const char* page = "";  // NOLINT(*-avoid-non-const-global-variables)
+inline int checked = 0;        // NOLINT(*-avoid-non-const-global-variables)
+inline int wrong = 0;          // NOLINT(*-avoid-non-const-global-variables)
 
 // The comment holds the value when it starts with its description, followed
 // by its end or by ':', ';', ',' or a space ("7/6: the sum" holds 7/6, "7/60"
@@ -85,7 +87,7 @@ inline void Expect(int line, std::string_view code, const std::string& actual,
   if (comment.substr(0, actual.size()) != actual ||
       (!rest.empty() && std::string_view(":;, ").find(rest.front()) == std::string_view::npos)) {
     ++wrong;
-    std::cerr << "README.md:" << line << ": " << code << "\n  gives " << actual
+    std::cerr << page << ':' << line << ": " << code << "\n  gives " << actual
               << ", where the comment says: " << comment << '\n';
   }
 }
@@ -112,8 +114,19 @@ std::string Printed(Run run) {
   return printed.empty() ? "nothing" : printed;
 }
 
+// Runs the block of statements that starts at `line`; one that throws counts
+// as wrong, and the blocks after it still run.
+inline void RunBlock(int line, void (*block)()) {
+  try {
+    block();
+  } catch (const std::exception& error) {
+    ++wrong;
+    std::cerr << page << ':' << line << ": the block throws: " << error.what() << '\n';
+  }
+}
+
 inline int Report(int blocks) {
-  std::cout << "README: " << blocks << " blocks run, " << checked << " results checked, " << wrong
+  std::cerr << page << ": " << blocks << " blocks run, " << checked << " results checked, " << wrong
             << " wrong\n";
   return wrong == 0 ? 0 : 1;
 }

@@ -51,7 +51,9 @@ struct FormatOptionsParse {
 };
 
 // The number of bytes of the UTF-8 character that `text` starts with, or 0
-// when it does not start with one.
+// when it does not start with one. Well-formed only, as Unicode's table of
+// byte sequences has them: the bounds of the second byte after E0, ED, F0
+// and F4 leave out overlong forms, surrogates and code points past U+10FFFF.
 constexpr std::size_t CharacterSize(std::string_view text) {
   if (text.empty()) return 0;
   const auto lead = static_cast<unsigned char>(text[0]);
@@ -62,8 +64,11 @@ constexpr std::size_t CharacterSize(std::string_view text) {
                            : lead < 0xF5 ? 4
                                          : 0;
   if (size == 0 || size > text.size()) return 0;
+  const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
   for (std::size_t i = 1; i < size; ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF)) return 0;
   }
   return size;
 }
