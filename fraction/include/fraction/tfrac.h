@@ -43,7 +43,6 @@ enum class Order : signed char { kLess = 0, kEqual = 1, kGreater = 2, kUnordered
 
 }  // namespace fraction::detail
 
-/// The fraction type and the algorithms on its values.
 namespace fraction {
 
 /// An exact fraction of two 32-bit signed integers.
