@@ -1,3 +1,5 @@
+// TFrac::Parse: "n/d", decimals with an exponent and repeating decimals,
+// read exactly at any length.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -5,11 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "decimal_digits.h"
 #include "digit_ratio.h"
 #include "fraction/detail/ascii.h"
 #include "fraction/tfrac.h"
-#include "repeating_decimal.h"
 
 namespace fraction {
 namespace {
@@ -59,7 +59,7 @@ std::int64_t Saturated(std::string_view digits, std::int64_t cap) {
   return value;
 }
 
-std::optional<TFrac> Signed(bool negative, std::optional<detail::Ratio> ratio) {
+std::optional<TFrac> Signed(bool negative, std::optional<internal::DigitRatio> ratio) {
   if (!ratio) {
     return std::nullopt;
   }
@@ -68,10 +68,10 @@ std::optional<TFrac> Signed(bool negative, std::optional<detail::Ratio> ratio) {
 
 // digits · 10^exponent, where a digit string of the text reaches any length
 // and the exponent (saturated far beyond what can fit) too.
-std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
+std::optional<internal::DigitRatio> Scaled(std::string digits, std::int64_t exponent) {
   const std::size_t last = digits.find_last_not_of('0');
   if (last == std::string::npos) {
-    return detail::Ratio{0, 1};
+    return internal::DigitRatio{0, 1};
   }
   exponent += static_cast<std::int64_t>(digits.size() - 1 - last);
   digits.erase(last + 1);
@@ -83,7 +83,7 @@ std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
       return std::nullopt;
     }
     digits.append(static_cast<std::size_t>(exponent), '0');
-    return detail::ReduceDigits(digits, "1");
+    return internal::ReduceDigits(digits, "1");
   }
   // digits / 10^n, the digits not divisible by 10: so not by both 2 and 5,
   // and the reduced denominator keeps 2^n or 5^n, which exceed 2^31 - 1
@@ -93,7 +93,7 @@ std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
   }
   std::string power = "1";
   power.append(static_cast<std::size_t>(-exponent), '0');
-  return detail::ReduceDigits(digits, power);
+  return internal::ReduceDigits(digits, power);
 }
 
 }  // namespace
@@ -112,7 +112,7 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
     if (whole.empty() || denominator.empty() || !scan.AtEnd()) {
       return std::nullopt;
     }
-    return Signed(negative != negative_denominator, detail::ReduceDigits(whole, denominator));
+    return Signed(negative != negative_denominator, internal::ReduceDigits(whole, denominator));
   }
   const bool point = scan.Take('.');
   const std::string_view fraction = point ? scan.Digits() : std::string_view();
@@ -121,7 +121,7 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
     if (period.empty() || !scan.Take(')') || !scan.AtEnd()) {
       return std::nullopt;
     }
-    return Signed(negative, detail::ReduceRepeating(whole, fraction, period));
+    return Signed(negative, internal::ReduceRepeating(whole, fraction, period));
   }
   if (whole.empty() && fraction.empty()) {
     return std::nullopt;
@@ -144,16 +144,6 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
   digits += fraction;
   exponent -= static_cast<std::int64_t>(std::min<std::size_t>(fraction.size(), kExponentCap));
   return Signed(negative, Scaled(std::move(digits), exponent));
-}
-
-std::string TFrac::ToDecimal(int digits) const {
-  if (denominator == 0) {
-    return numerator > 0 ? "inf" : numerator < 0 ? "-inf" : "nan";
-  }
-  const auto places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
-  std::string text = detail::IsNegative(*this) ? "-" : "";
-  text += detail::FixedDigits(detail::AbsoluteValueOf(*this), places);
-  return text;
 }
 
 }  // namespace fraction
