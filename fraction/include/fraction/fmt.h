@@ -41,6 +41,7 @@ struct FmtLibrary {
   template <class FormatContext>
   static ArgumentCount Count(FormatContext& context, int id) {
     const auto argument = context.arg(id);
+    if (!argument) return kNoSuchArgument;
 #if FMT_VERSION >= 110000
     return argument.visit(CountVisitor());  // fmt 11 deprecates visit_format_arg
 #else

@@ -49,6 +49,7 @@ struct StdFormatLibrary {
   template <class FormatContext>
   static ArgumentCount Count(FormatContext& context, int id) {
     const auto argument = context.arg(static_cast<std::size_t>(id));
+    if (!argument) return kNoSuchArgument;
 #if defined(__cpp_lib_format) && __cpp_lib_format >= 202306L
     return argument.visit(CountVisitor());  // C++26 deprecates visit_format_arg
 #else

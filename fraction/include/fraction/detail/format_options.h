@@ -147,6 +147,12 @@ class FormatOptionsReader {
     FormatOptions& options = result_.options;
     if (AtEnd()) return true;
     const std::size_t size = CharacterSize(text_);
+    // Options are ASCII but for a fill, so a byte past ASCII that starts no
+    // well-formed character can only be a fill that is not one.
+    if (size == 0 && static_cast<unsigned char>(text_[0]) >= 0x80) {
+      Fail("a fill is one well-formed UTF-8 character");
+      return false;
+    }
     if (size > 0 && size < text_.size() && AlignOf(text_[size]) != FormatOptions::Align::kNone) {
       if (text_[0] == '{') {
         Fail("a fill cannot be {");

@@ -43,6 +43,11 @@ constexpr ArgumentCount CountFromArgument(T value) {
   }
 }
 
+// What a formatter gives for a width or precision from an argument that the
+// format call does not pass, as in std::vformat("{0:{3}}", ...).
+inline constexpr ArgumentCount kNoSuchArgument = {0,
+                                                  "a width or precision's argument is not given"};
+
 // `options` with the width and precision that come from arguments filled in;
 // `count(index)` gives the argument at `index` as a count.
 template <class Count>
@@ -70,7 +75,7 @@ FormatOptions WithArgumentCounts(FormatOptions options, Count count) {
 //   static constexpr void CheckCountArgument(ParseContext&, int id): tells
 //     the library, where it can check, that argument `id` must be an integer.
 //   static ArgumentCount Count(FormatContext&, int id): argument `id` as a
-//     width or precision, by CountFromArgument.
+//     width or precision, by CountFromArgument, or kNoSuchArgument.
 template <class T, class Library>
 class FormatterAdapter {
  public:
