@@ -18,21 +18,5 @@ install(EXPORT fractionBigTargets NAMESPACE fraction:: DESTINATION "${big_config
 install(FILES "${PROJECT_SOURCE_DIR}/cmake/FindGMP.cmake"
         DESTINATION "${big_config_dir}" COMPONENT Development)
 
-# pkg-config finds the prefix from where the file lies, as for fraction.pc.
-if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
-  set(FRACTION_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
-else()
-  file(RELATIVE_PATH up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
-  string(REGEX REPLACE "/$" "" up "${up}")
-  set(FRACTION_PC_PREFIX "\${pcfiledir}/${up}")
-endif()
-foreach(dir LIBDIR INCLUDEDIR)
-  if(IS_ABSOLUTE "${CMAKE_INSTALL_${dir}}")
-    set(FRACTION_PC_${dir} "${CMAKE_INSTALL_${dir}}")
-  else()
-    set(FRACTION_PC_${dir} "\${prefix}/${CMAKE_INSTALL_${dir}}")
-  endif()
-endforeach()
-configure_file("${PROJECT_SOURCE_DIR}/cmake/fraction-big.pc.in" fraction-big.pc @ONLY)
-install(FILES "${CMAKE_CURRENT_BINARY_DIR}/fraction-big.pc"
-        DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig" COMPONENT Development)
+# fraction-big.pc, by cmake/FractionInstall.cmake's function.
+fraction_install_pkg_config(fraction-big)

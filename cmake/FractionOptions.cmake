@@ -3,20 +3,24 @@
 
 add_library(fraction_warnings INTERFACE)
 if(MSVC)
-  target_compile_options(fraction_warnings INTERFACE /W4 /permissive-)
+  target_compile_options(fraction_warnings INTERFACE
+    /W4            # MSVC's level of -Wall -Wextra
+    /permissive-)  # standard C++ only, as -Wpedantic asks of the others
   if(FRACTION_WARNINGS_AS_ERRORS)
     target_compile_options(fraction_warnings INTERFACE /WX)
   endif()
 else()
   target_compile_options(fraction_warnings INTERFACE
-    -Wall -Wextra -Wpedantic
-    -Wconversion -Wsign-conversion  # 32-bit values must not narrow silently
-    -Wshadow                        # a local must not hide a field
-    -Wold-style-cast
-    -Wnon-virtual-dtor
-    -Woverloaded-virtual
-    -Wformat=2
-    -Wimplicit-fallthrough)
+    -Wall -Wextra          # the compilers' common checks
+    -Wpedantic             # no extension where standard C++ is meant
+    -Wconversion           # 32-bit values must not narrow silently
+    -Wsign-conversion      # nor change sign: negation wraps only on purpose
+    -Wshadow               # a local must not hide a field
+    -Wold-style-cast       # each cast says which kind it is
+    -Wnon-virtual-dtor     # a polymorphic class is destroyed whole through its base
+    -Woverloaded-virtual   # an overload must not hide a base's virtual
+    -Wformat=2             # printf formats checked, and never from data
+    -Wimplicit-fallthrough)  # a switch case falls through only when marked
   if(FRACTION_WARNINGS_AS_ERRORS)
     target_compile_options(fraction_warnings INTERFACE -Werror)
   endif()

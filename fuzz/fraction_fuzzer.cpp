@@ -4,10 +4,6 @@
 // exact order and the checked operations against wide integer arithmetic.
 // Where BigFraction is built, it meets GMP's mpq_class on the same bytes.
 // A broken promise aborts, which libFuzzer (or the replay main) reports.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -32,9 +28,10 @@
 
 #include "fraction/big_fraction.h"
 #endif
-#include "fraction/console_text.h"
+#include "exact_reference.h"
 #include "fraction/continued_fraction.h"
 #include "fraction/tfrac.h"
+#include "stdout_capture.h"
 
 namespace {
 
@@ -47,39 +44,18 @@ void Require(bool holds, const char* what) {
   }
 }
 
-// Standard output (fd 1) is pointed at an unlinked temporary file, so that
-// what the library writes there can be read back after every call. A file
-// rather than a pipe: a write to it never blocks, however much piles up.
-// O_APPEND puts every write at the file's current end, wherever stdio
-// believes its offset to be, so truncating the file between calls is safe.
-void CaptureStdout() {
-  std::FILE* const file = std::tmpfile();
-  Require(file != nullptr, "tmpfile for standard output");
-  Require(std::fflush(stdout) == 0 && dup2(fileno(file), STDOUT_FILENO) == STDOUT_FILENO,
-          "standard output redirected");
-  const int flags = fcntl(STDOUT_FILENO, F_GETFL);
-  Require(flags != -1 && fcntl(STDOUT_FILENO, F_SETFL, flags | O_APPEND) != -1,
-          "standard output in append mode");
-  // fd 1 keeps the file open; the stream itself is no longer needed.
-  std::fclose(file);
+// Standard output, read back after every call; LLVMFuzzerInitialize starts
+// the capture.
+fraction::testing::StdoutCapture& Stdout() {
+  static fraction::testing::StdoutCapture capture;
+  return capture;
 }
 
 // Everything written to standard output since the last call.
-std::string TakeStdout() {
-  Require(std::fflush(stdout) == 0, "standard output flushed");
-  struct stat info {};
-  Require(fstat(STDOUT_FILENO, &info) == 0, "standard output size");
-  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-  if (!bytes.empty()) {
-    Require(pread(STDOUT_FILENO, bytes.data(), bytes.size(), 0) == info.st_size,
-            "standard output read back");
-    Require(ftruncate(STDOUT_FILENO, 0) == 0, "standard output emptied");
-  }
-  return bytes;
-}
+std::string TakeStdout() { return Stdout().Take(); }
 
 const std::string& MessageBytes() {
-  static const std::string bytes = fraction::EncodeForConsole(TFrac::InvalidDataMessage());
+  static const std::string bytes = fraction::testing::MessageBytes();
   return bytes;
 }
 
@@ -156,6 +132,12 @@ void CheckResult(const std::unique_ptr<TFrac>& result, const char* what) {
 }
 
 void CheckUnary(const TFrac& x) {
+  using fraction::testing::ExactFloor;
+  const std::optional<std::int64_t> floor = ExactFloor(x.Numerator(), x.Denominator());
+  const std::optional<std::int64_t> ceil =
+      ExactFloor(-std::int64_t{x.Numerator()}, x.Denominator());
+  Require(x.Floor() == floor && x.Ceil() == (ceil ? std::optional(-*ceil) : std::nullopt),
+          "Floor and Ceil give the exact rounding");
   CheckResult(x.Square(), "Square");
   CheckResult(x.Reverse(), "Reverse");
 
@@ -174,21 +156,11 @@ void CheckUnary(const TFrac& x) {
           "a null operand yields no fraction");
 }
 
-// The exact order by wide integer arithmetic: -1, 0 or 1, and 2 for
-// unordered. x/0 is the infinity of x's sign; 0/0 is unordered.
-int ReferenceOrder(const TFrac& x, const TFrac& y) {
-  const std::int64_t a = x.Numerator(), b = x.Denominator();
-  const std::int64_t c = y.Numerator(), d = y.Denominator();
-  const auto rank = [](std::int64_t n, std::int64_t m) { return m != 0 ? 0 : n > 0 ? 1 : -1; };
-  if ((a == 0 && b == 0) || (c == 0 && d == 0)) return 2;
-  if (b == 0 || d == 0) return rank(a, b) < rank(c, d) ? -1 : rank(a, b) > rank(c, d) ? 1 : 0;
-  const std::int64_t sign = (b < 0) == (d < 0) ? 1 : -1;
-  const std::int64_t left = a * d * sign, right = c * b * sign;
-  return left < right ? -1 : left > right ? 1 : 0;
-}
-
 void CheckOrder(const TFrac& x, const TFrac& y) {
-  const int order = ReferenceOrder(x, y);
+  // 2 for unordered.
+  const int order =
+      fraction::testing::ExactOrder(x.Numerator(), x.Denominator(), y.Numerator(), y.Denominator())
+          .value_or(2);
   Require(x.Greater(&y) == (order == 1) && (x > y) == (order == 1) && (x < y) == (order == -1),
           "Greater, > and < give the exact order");
   Require((x == y) == (order == 0) && (x != y) == (order != 0) &&
@@ -201,45 +173,29 @@ void CheckOrder(const TFrac& x, const TFrac& y) {
   Require(order != 0 || std::hash<TFrac>()(x) == std::hash<TFrac>()(y), "equal values hash equal");
 }
 
-// The checked operations by wide integer arithmetic: the exact result
-// reduced, if it fits.
-std::optional<TFrac> ReferenceChecked(char operation, const TFrac& x, const TFrac& y) {
+// The checked operations and floor division against the exact reference.
+void CheckChecked(const TFrac& x, const TFrac& y) {
+  using fraction::testing::Checked;
   const std::int64_t a = x.Numerator(), b = x.Denominator();
   const std::int64_t c = y.Numerator(), d = y.Denominator();
-  if (b < 1 || d < 1 || (operation == '/' && c == 0)) return std::nullopt;
-  std::int64_t n = 0, m = b * d;
-  switch (operation) {
-    case '+':
-      n = a * d + b * c;
-      break;
-    case '-':
-      n = a * d - b * c;
-      break;
-    case '*':
-      n = a * c;
-      break;
-    default:
-      n = c > 0 ? a * d : -a * d;
-      m = c > 0 ? b * c : -b * c;
-  }
-  const std::int64_t g = std::gcd(n, m);
-  n /= g;
-  m /= g;
-  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) return std::nullopt;
-  return TFrac(static_cast<std::int32_t>(n), static_cast<std::int32_t>(m));
-}
-
-void CheckChecked(const TFrac& x, const TFrac& y) {
-  const std::pair<char, std::optional<TFrac>> results[] = {{'+', x.CheckedAdd(y)},
-                                                           {'-', x.CheckedSubtract(y)},
-                                                           {'*', x.CheckedMultiply(y)},
-                                                           {'/', x.CheckedDivide(y)}};
+  const std::pair<Checked, std::optional<TFrac>> results[] = {
+      {Checked::kAdd, x.CheckedAdd(y)},
+      {Checked::kSubtract, x.CheckedSubtract(y)},
+      {Checked::kMultiply, x.CheckedMultiply(y)},
+      {Checked::kDivide, x.CheckedDivide(y)},
+      {Checked::kModulo, x.CheckedModulo(y)}};
+  const std::optional<std::int64_t> quotient = x.FloorDivide(y);
   Require(TakeStdout().empty(), "the checked operations write nothing");
   for (const auto& [operation, result] : results) {
-    const std::optional<TFrac> reference = ReferenceChecked(operation, x, y);
-    Require(result.has_value() == reference.has_value() && (!result || result->Equal(&*reference)),
+    const auto reference = fraction::testing::ExactChecked(operation, a, b, c, d);
+    Require(result.has_value() == reference.has_value() &&
+                (!result || (result->Numerator() == reference->numerator &&
+                             result->Denominator() == reference->denominator)),
             "a checked operation gives the exact result, or none when it does not fit");
   }
+  Require(quotient == (b < 1 || d < 1 || c == 0 ? std::nullopt
+                                                : fraction::testing::ExactFloor(a * d, b * c)),
+          "FloorDivide gives the exact floored quotient");
 }
 
 void CheckBinary(const TFrac& x, const TFrac& y) {
@@ -684,7 +640,7 @@ std::pair<std::int32_t, std::int32_t> TailIntegers(const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-  CaptureStdout();
+  Stdout();
   return 0;
 }
 

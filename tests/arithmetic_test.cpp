@@ -136,88 +136,92 @@ TEST(FractionArithmetic, MinusNegatesInPlaceAndReturnsTheSameObject) {
   }
 }
 
+// A checked operation by name, its result shown as text, "" for none.
+struct CheckedOperation {
+  const char* name;
+  std::string (*result)(const TFrac& left, const TFrac& right);
+};
+
+std::string Shown(const std::optional<TFrac>& result) { return result ? result->ToString() : ""; }
+
+template <std::optional<TFrac> (TFrac::*Operation)(const TFrac&) const>
+std::string ResultOf(const TFrac& left, const TFrac& right) {
+  return Shown((left.*Operation)(right));
+}
+
+constexpr CheckedOperation kAdd{"CheckedAdd", ResultOf<&TFrac::CheckedAdd>};
+constexpr CheckedOperation kSubtract{"CheckedSubtract", ResultOf<&TFrac::CheckedSubtract>};
+constexpr CheckedOperation kMultiply{"CheckedMultiply", ResultOf<&TFrac::CheckedMultiply>};
+constexpr CheckedOperation kDivide{"CheckedDivide", ResultOf<&TFrac::CheckedDivide>};
+constexpr CheckedOperation kModulo{"CheckedModulo", ResultOf<&TFrac::CheckedModulo>};
+// The exponent is the right operand's numerator.
+constexpr CheckedOperation kPow{"CheckedPow", [](const TFrac& left, const TFrac& right) {
+                                  return Shown(left.CheckedPow(right.Numerator()));
+                                }};
+// The quotient shown over 1.
+constexpr CheckedOperation kFloorDivide{"FloorDivide", [](const TFrac& left, const TFrac& right) {
+                                          const std::optional<std::int64_t> q =
+                                              left.FloorDivide(right);
+                                          return q ? std::to_string(*q) + "/1" : std::string();
+                                        }};
+
 TEST(FractionArithmetic, CheckedOperationsGiveTheExactResultOrNone) {
   struct Case {
-    char operation;
+    CheckedOperation operation;
     const char *left, *right, *result;  // "" for none
   };
   const Case cases[] = {
-      {'+', "1/6", "1/46", "13/69"},  // b·d = 276 reduces by 4
-      {'*', "2147483647/2", "2/2147483647", "1/1"},
-      {'/', "2147483647/2", "2147483647/2", "1/1"},
-      {'+', "2/4", "3/6", "1/1"},                 // unreduced operands
-      {'-', "1/2147483647", "1/2147483646", ""},  // the denominator needs 62 bits
-      {'+', "2147483647/1", "1/1", ""},
-      {'-', "-2147483647/1", "1/1", ""},  // INT32_MIN as a numerator
-      {'*', "65536/1", "65536/1", ""},
-      {'/', "1/2", "0/1", ""},
-      {'/', "1/2", "-1/2", "-1/1"},
-      {'/', "-2147483647/2", "-2147483647/3", "3/2"},
-      {'+', "1/0", "1/2", ""},  // denominators below 1
-      {'*', "1/2", "1/-2", ""},
-      {'+', "2/4", "-1/-2", ""},
+      {kAdd, "1/6", "1/46", "13/69"},  // b·d = 276 reduces by 4
+      {kMultiply, "2147483647/2", "2/2147483647", "1/1"},
+      {kDivide, "2147483647/2", "2147483647/2", "1/1"},
+      {kAdd, "2/4", "3/6", "1/1"},                      // unreduced operands
+      {kSubtract, "1/2147483647", "1/2147483646", ""},  // the denominator needs 62 bits
+      {kAdd, "2147483647/1", "1/1", ""},
+      {kSubtract, "-2147483647/1", "1/1", ""},  // INT32_MIN as a numerator
+      {kMultiply, "65536/1", "65536/1", ""},
+      {kDivide, "1/2", "0/1", ""},
+      {kDivide, "1/2", "-1/2", "-1/1"},
+      {kDivide, "-2147483647/2", "-2147483647/3", "3/2"},
+      {kAdd, "1/0", "1/2", ""},  // denominators below 1
+      {kMultiply, "1/2", "1/-2", ""},
+      {kAdd, "2/4", "-1/-2", ""},
       // Powers, the exponent on the right: the operand reduced first.
-      {'^', "2/4", "-3", "8/1"},
-      {'^', "-2/3", "3", "-8/27"},
-      {'^', "0/5", "0", "1/1"},
-      {'^', "0/1", "-1", ""},
-      {'^', "1/2", "31", ""},
-      {'^', "-2/1", "31", ""},  // INT32_MIN as a numerator
-      {'^', "-1/1", "2147483647", "-1/1"},
-      {'^', "-1/1", "-2147483648", "1/1"},
-      {'^', "2/1", "-2147483648", ""},
-      {'^', "-2147483648/2", "1", "-1073741824/1"},
-      {'^', "-2147483648/1", "-1", ""},
-      {'^', "-2147483648/-1", "1", ""},
-      {'^', "1/0", "0", ""},
+      {kPow, "2/4", "-3", "8/1"},
+      {kPow, "-2/3", "3", "-8/27"},
+      {kPow, "0/5", "0", "1/1"},
+      {kPow, "0/1", "-1", ""},
+      {kPow, "1/2", "31", ""},
+      {kPow, "-2/1", "31", ""},  // INT32_MIN as a numerator
+      {kPow, "-1/1", "2147483647", "-1/1"},
+      {kPow, "-1/1", "-2147483648", "1/1"},
+      {kPow, "2/1", "-2147483648", ""},
+      {kPow, "-2147483648/2", "1", "-1073741824/1"},
+      {kPow, "-2147483648/1", "-1", ""},
+      {kPow, "-2147483648/-1", "1", ""},
+      {kPow, "1/0", "0", ""},
       // Floor division (its quotient shown over 1) and the remainder, with
       // the divisor's sign.
-      {'f', "7/2", "-1/3", "-11/1"},
-      {'%', "7/2", "-1/3", "-1/6"},
-      {'%', "-7/2", "1/3", "1/6"},
-      {'%', "6/4", "1/2", "0/1"},
-      {'f', "-2147483648/1", "1/2147483647", "-4611686016279904256/1"},  // near -2^62
-      {'%', "-2147483648/1", "1/2147483647", "0/1"},
-      {'f', "2147483647/1", "-1/2147483647", "-4611686014132420609/1"},
-      {'f', "1/2147483647", "-1/2147483646", "-1/1"},
-      {'%', "1/2147483647", "-1/2147483646", ""},  // -1/(2147483647·2147483646)
-      {'%', "1/2147483647", "1/2147483646", "1/2147483647"},
-      {'f', "1/2", "0/1", ""},
-      {'%', "1/2", "0/5", ""},
-      {'f', "1/2", "1/-2", ""},
-      {'%', "1/0", "1/2", ""},
+      {kFloorDivide, "7/2", "-1/3", "-11/1"},
+      {kModulo, "7/2", "-1/3", "-1/6"},
+      {kModulo, "-7/2", "1/3", "1/6"},
+      {kModulo, "6/4", "1/2", "0/1"},
+      {kFloorDivide, "-2147483648/1", "1/2147483647", "-4611686016279904256/1"},  // near -2^62
+      {kModulo, "-2147483648/1", "1/2147483647", "0/1"},
+      {kFloorDivide, "2147483647/1", "-1/2147483647", "-4611686014132420609/1"},
+      {kFloorDivide, "1/2147483647", "-1/2147483646", "-1/1"},
+      {kModulo, "1/2147483647", "-1/2147483646", ""},  // -1/(2147483647·2147483646)
+      {kModulo, "1/2147483647", "1/2147483646", "1/2147483647"},
+      {kFloorDivide, "1/2", "0/1", ""},
+      {kModulo, "1/2", "0/5", ""},
+      {kFloorDivide, "1/2", "1/-2", ""},
+      {kModulo, "1/0", "1/2", ""},
   };
   for (const Case& c : cases) {
     const TFrac left(c.left), right(c.right);
-    std::optional<TFrac> result;
-    std::optional<std::int64_t> quotient;
-    const std::string out = StdoutOf([&] {
-      switch (c.operation) {
-        case 'f':
-          quotient = left.FloorDivide(right);
-          break;
-        case '%':
-          result = left.CheckedModulo(right);
-          break;
-        case '+':
-          result = left.CheckedAdd(right);
-          break;
-        case '-':
-          result = left.CheckedSubtract(right);
-          break;
-        case '*':
-          result = left.CheckedMultiply(right);
-          break;
-        case '^':
-          result = left.CheckedPow(right.Numerator());
-          break;
-        default:
-          result = left.CheckedDivide(right);
-      }
-    });
-    const std::string description = std::string(c.left) + " " + c.operation + " " + c.right;
-    const std::string shown = quotient ? std::to_string(*quotient) + "/1" : "";
-    EXPECT_EQ(result ? result->ToString() : shown, c.result) << description;
+    std::string result;
+    const std::string out = StdoutOf([&] { result = c.operation.result(left, right); });
+    const std::string description = std::string(c.left) + " " + c.operation.name + " " + c.right;
+    EXPECT_EQ(result, c.result) << description;
     EXPECT_EQ(out, "") << description;
   }
 }

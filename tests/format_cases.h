@@ -46,6 +46,8 @@ inline constexpr const char* kBadIndex =
 inline constexpr const char* kNegativeCount = "a width or precision is negative";
 inline constexpr const char* kLargeCount = "a width or precision is too large";
 inline constexpr const char* kNotACount = "a width or precision is not an integer";
+inline constexpr const char* kBadFill = "a fill is one well-formed UTF-8 character";
+inline constexpr const char* kNoArgument = "a width or precision's argument is not given";
 
 inline constexpr FormatCase kFormatCases[] = {
     {"1/3", ".5f", "0.33333"},
@@ -116,20 +118,20 @@ inline constexpr FormatCase kFormatCases[] = {
     {"1/3", "2147483647.f", nullptr, {"a precision needs digits"}},  // the width itself is taken
     {"1/3", ".2147483648f", nullptr, {kTooLarge}},
     {"1/3", ".99999999999999999999f", nullptr, {kTooLarge}},
-    // A fill is one well-formed UTF-8 character (U+10FFFF the last); any
-    // other byte before an alignment is no fill, and so no type either.
+    // A fill is one well-formed UTF-8 character (U+10FFFF the last); a byte
+    // past ASCII that starts none is rejected as a fill.
     {"1/3", "\xF4\x8F\xBF\xBF>4",
      "\xF4\x8F\xBF\xBF"
      "1/3"},
-    {"1/3", "\xFF<f", nullptr, {kNotAType}},
-    {"1/3", "\xC0\x80<f", nullptr, {kNotAType}},          // NUL in two bytes
-    {"1/3", "\xC1\xBF<f", nullptr, {kNotAType}},          // '\x7F' in two bytes
-    {"1/3", "\xE0\x80\xAA<f", nullptr, {kNotAType}},      // '*' in three bytes
-    {"1/3", "\xF0\x82\x94\x80<f", nullptr, {kNotAType}},  // U+2500 in four bytes
-    {"1/3", "\xED\xA0\x80<f", nullptr, {kNotAType}},      // a surrogate
-    {"1/3", "\xF4\x90\x80\x80<f", nullptr, {kNotAType}},  // beyond U+10FFFF
-    {"1/3", "\x80<f", nullptr, {kNotAType}},              // a lone continuation byte
-    {"1/3", "\xE2\x94<f", nullptr, {kNotAType}},          // cut short
+    {"1/3", "\xFF<f", nullptr, {kBadFill}},
+    {"1/3", "\xC0\x80<f", nullptr, {kBadFill}},          // NUL in two bytes
+    {"1/3", "\xC1\xBF<f", nullptr, {kBadFill}},          // '\x7F' in two bytes
+    {"1/3", "\xE0\x80\xAA<f", nullptr, {kBadFill}},      // '*' in three bytes
+    {"1/3", "\xF0\x82\x94\x80<f", nullptr, {kBadFill}},  // U+2500 in four bytes
+    {"1/3", "\xED\xA0\x80<f", nullptr, {kBadFill}},      // a surrogate
+    {"1/3", "\xF4\x90\x80\x80<f", nullptr, {kBadFill}},  // beyond U+10FFFF
+    {"1/3", "\x80<f", nullptr, {kBadFill}},              // a lone continuation byte
+    {"1/3", "\xE2\x94<f", nullptr, {kBadFill}},          // cut short
 };
 
 // Width and precision from arguments, for the formatters: the fraction 1/3
@@ -151,8 +153,8 @@ inline constexpr DynamicFormatCase kDynamicFormatCases[] = {
     {"{:.{}f}", 2147483648, 0, nullptr, {kLargeCount}},
     {"{:{}.{}f}", 2147483647, -1, nullptr, {kNegativeCount}},  // the width itself is taken
     {"{:{}.{}}", 5, 2, nullptr, {kWithoutType}},
-    {"{0:{0}}", 0, 0, nullptr, {kNotACount}},  // a fraction is no width
-    {"{0:{3}}", 5, 0, nullptr, {kNotACount}},  // no such argument
+    {"{0:{0}}", 0, 0, nullptr, {kNotACount}},   // a fraction is no width
+    {"{0:{3}}", 5, 0, nullptr, {kNoArgument}},  // no such argument
     {"{0:{01}f}", 5, 0, nullptr, {kBadIndex}},
     {"{0:.{01}f}", 5, 0, nullptr, {kBadIndex}},
     // Automatic and manual indexes mixed: the library's own error.

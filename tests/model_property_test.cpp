@@ -14,30 +14,28 @@
 #include <string>
 #include <vector>
 
+#include "exact_reference.h"
 #include "fraction/tfrac.h"
 #include "stdout_capture.h"
 
 namespace fraction {
 namespace {
 
+using testing::Checked;
+using testing::Euclid;
+using testing::ExactChecked;
+using testing::ExactFloor;
+using testing::ExactOrder;
+using testing::ExactPower;
+using testing::Int;
 using testing::MessageCount;
+using testing::Parts;
 using testing::StdoutOf;
 
-// The model keeps its values in 64 bits.
-using Int = std::int64_t;
-
+// The low 32 bits of v, as two's complement arithmetic in 32 bits keeps them.
 Int Wrap(Int v) {
   const Int low = v & 0xFFFFFFFF;
   return low >= 0x80000000 ? low - 0x100000000 : low;
-}
-
-Int Euclid(Int m, Int n) {
-  while (n != 0) {
-    const Int r = m % n;
-    m = n;
-    n = r;
-  }
-  return m;
 }
 
 struct Model {
@@ -74,69 +72,6 @@ Model Reverse(Int a, Int b) {
   return Make(Wrap(-b), Wrap(-a));
 }
 
-// The exact order of a/b and c/d: -1, 0 or 1, or nothing for unordered.
-// x/0 is the infinity of x's sign; 0/0 is unordered with everything.
-std::optional<int> Order(Int a, Int b, Int c, Int d) {
-  const auto rank = [](Int n, Int m) { return m != 0 ? 0 : n > 0 ? 1 : n < 0 ? -1 : 2; };
-  const int left = rank(a, b), right = rank(c, d);
-  if (left == 2 || right == 2) return std::nullopt;
-  if (left != 0 || right != 0) return left < right ? -1 : left > right ? 1 : 0;
-  // Cross-multiplied, each side times the sign of b·d.
-  const Int sign = (b < 0) == (d < 0) ? 1 : -1;
-  const Int x = a * d * sign, y = c * b * sign;
-  return x < y ? -1 : x > y ? 1 : 0;
-}
-
-// The floor of a/b: the truncated quotient, moved down where it overshoots,
-// once the denominator's sign is on the numerator.
-std::optional<Int> Floor(Int a, Int b) {
-  if (b == 0) return std::nullopt;
-  const Int n = b < 0 ? -a : a, d = b < 0 ? -b : b, q = n / d;
-  return q * d > n ? q - 1 : q;
-}
-
-// The checked operations: the exact result reduced, when it fits.
-std::optional<Model> Exact(Int n, Int m) {
-  const Int g = Euclid(n < 0 ? -n : n, m);
-  n /= g;
-  m /= g;
-  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) return std::nullopt;
-  return Model{n, m, false};
-}
-std::optional<Model> Checked(char operation, Int a, Int b, Int c, Int d) {
-  if (b < 1 || d < 1) return std::nullopt;
-  switch (operation) {
-    case '+':
-      return Exact(a * d + b * c, b * d);
-    case '-':
-      return Exact(a * d - b * c, b * d);
-    case '*':
-      return Exact(a * c, b * d);
-    case '%':  // x − y·⌊x / y⌋, over b·d
-      if (c == 0) return std::nullopt;
-      return Exact(a * d - b * c * *Floor(a * d, b * c), b * d);
-    default:
-      if (c == 0) return std::nullopt;
-      return c > 0 ? Exact(a * d, b * c) : Exact(-a * d, -b * c);
-  }
-}
-
-// (a/b)^e: the operand reduced, then multiplied out while the parts fit;
-// each step of a base other than 0, 1 and -1 moves a part away from zero.
-std::optional<Model> Power(Int a, Int b, Int e) {
-  if (b < 1 || (e < 0 && a == 0)) return std::nullopt;
-  const Int g = Euclid(a < 0 ? -a : a, b), sign = a < 0 && e < 0 ? -1 : 1;
-  const Int n = e < 0 ? b / g * sign : a / g, d = e < 0 ? a / g * sign : b / g;
-  e = e < 0 ? -e : e;
-  if (d == 1 && n * n <= 1) return Model{e == 0 || (n == -1 && e % 2 == 0) ? 1 : n, 1, false};
-  Int pn = 1, pd = 1;
-  for (Int i = 0; i < e && pn > INT32_MIN && pn <= INT32_MAX && pd <= INT32_MAX; ++i) {
-    pn *= n;
-    pd *= d;
-  }
-  return Exact(pn, pd);
-}
-
 std::string Text(Int n, Int d) { return std::to_string(n) + "/" + std::to_string(d); }
 
 // Fields are stored as given through the text constructor, so the grid
@@ -158,7 +93,7 @@ std::vector<Int> EdgeValues() {
 // Greater, the comparison operators and the hash against the model's order.
 void ExpectOrder(const TFrac& x, const TFrac& y) {
   const std::optional<int> order =
-      Order(x.Numerator(), x.Denominator(), y.Numerator(), y.Denominator());
+      ExactOrder(x.Numerator(), x.Denominator(), y.Numerator(), y.Denominator());
   const bool less = order == -1, greater = order == 1, same = order == 0;
   const std::string pair = x.ToString() + " vs " + y.ToString();
   EXPECT_EQ(x.Greater(&y), greater) << pair;
@@ -200,14 +135,14 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
                     << Text(want.numerator, want.denominator);
     }
   };
-  const auto expect_checked = [&](char operation, const TFrac& x, const TFrac& y,
+  const auto expect_checked = [&](Checked operation, const TFrac& x, const TFrac& y,
                                   const std::optional<TFrac>& got) {
-    const std::optional<Model> want =
-        Checked(operation, x.Numerator(), x.Denominator(), y.Numerator(), y.Denominator());
+    const std::optional<Parts> want =
+        ExactChecked(operation, x.Numerator(), x.Denominator(), y.Numerator(), y.Denominator());
     const std::string shown = got ? got->ToString() : "none";
     if (shown != (want ? Text(want->numerator, want->denominator) : "none") && ++mismatches <= 10) {
-      ADD_FAILURE() << x.ToString() << " checked " << operation << " " << y.ToString() << " gave "
-                    << shown;
+      ADD_FAILURE() << x.ToString() << " checked " << static_cast<int>(operation) << " "
+                    << y.ToString() << " gave " << shown;
     }
   };
   const std::vector<TFrac> grid = Grid();
@@ -227,12 +162,13 @@ TEST(FractionModel, EveryOperationMatchesTheModelOnEdgeValues) {
         expect("-", x, &y, x - y, Subtract(a, b, c, d));
         expect("*", x, &y, x * y, Multiply(a, b, c, d));
         expect("/", x, &y, x / y, Divide(a, b, c, d));
-        expect_checked('+', x, y, x.CheckedAdd(y));
-        expect_checked('-', x, y, x.CheckedSubtract(y));
-        expect_checked('*', x, y, x.CheckedMultiply(y));
-        expect_checked('/', x, y, x.CheckedDivide(y));
-        expect_checked('%', x, y, x.CheckedModulo(y));
-        EXPECT_EQ(x.FloorDivide(y), b < 1 || d < 1 || c == 0 ? std::nullopt : Floor(a * d, b * c));
+        expect_checked(Checked::kAdd, x, y, x.CheckedAdd(y));
+        expect_checked(Checked::kSubtract, x, y, x.CheckedSubtract(y));
+        expect_checked(Checked::kMultiply, x, y, x.CheckedMultiply(y));
+        expect_checked(Checked::kDivide, x, y, x.CheckedDivide(y));
+        expect_checked(Checked::kModulo, x, y, x.CheckedModulo(y));
+        EXPECT_EQ(x.FloorDivide(y),
+                  b < 1 || d < 1 || c == 0 ? std::nullopt : ExactFloor(a * d, b * c));
         EXPECT_EQ(x.Equal(&y), a == c && b == d);
         ExpectOrder(x, y);
       }
@@ -249,18 +185,18 @@ TEST(FractionModel, RoundingSignAbsAndPowersMatchTheModelOnEdgeValues) {
   for (const TFrac& x : Grid()) {
     const Int a = x.Numerator(), b = x.Denominator(), m = b < 0 ? -b : b;
     const std::string shown = x.ToString();
-    const int sign = Order(a, b, 0, 1).value_or(0);
-    const std::optional<Int> floor = Floor(a, b), ceil = times(-1, Floor(-a, b));
+    const int sign = ExactOrder(a, b, 0, 1).value_or(0);
+    const std::optional<Int> floor = ExactFloor(a, b), ceil = times(-1, ExactFloor(-a, b));
     EXPECT_EQ(x.Sign(), sign) << shown;
     EXPECT_EQ(x.Floor(), floor) << shown;
     EXPECT_EQ(x.Ceil(), ceil) << shown;
     EXPECT_EQ(x.Trunc(), sign < 0 ? ceil : floor) << shown;
     // |a/b| + 1/2 rounded down, with the value's sign.
-    EXPECT_EQ(x.Round(), times(sign, Floor(2 * (a < 0 ? -a : a) + m, 2 * m))) << shown;
+    EXPECT_EQ(x.Round(), times(sign, ExactFloor(2 * (a < 0 ? -a : a) + m, 2 * m))) << shown;
     EXPECT_EQ(abs(x).ToString(), Text(sign < 0 ? Wrap(-a) : a, b)) << shown;
     for (const Int e : {0, 1, -1, 2, -2, 3, -3, 30, -30, 31, -31, INT32_MAX, INT32_MIN}) {
       const std::optional<TFrac> got = x.CheckedPow(static_cast<std::int32_t>(e));
-      const std::optional<Model> want = Power(a, b, e);
+      const std::optional<Parts> want = ExactPower(a, b, e);
       EXPECT_EQ(got ? got->ToString() : "none",
                 want ? Text(want->numerator, want->denominator) : "none")
           << shown << " ^ " << e;

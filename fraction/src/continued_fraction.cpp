@@ -17,14 +17,14 @@ std::vector<std::int64_t> ContinuedFraction(const TFrac& x) {
   if (!floor) {
     return {};
   }
-  const detail::Value value = detail::ValueOf(x);
+  const detail::Ratio<std::int64_t> value = detail::ValueOf(x);
   std::vector<std::int64_t> terms{*floor};
   // In [0, d): floor·d lies within d of n, so it fits.
   const std::int64_t rest = value.numerator - *floor * value.denominator;
   if (rest != 0) {
-    detail::Expansion tail = detail::Expansion::OfRatio(
+    internal::Expansion tail = internal::Expansion::OfRatio(
         static_cast<std::uint64_t>(value.denominator), static_cast<std::uint64_t>(rest));
-    detail::Term term{};
+    internal::Term term{};
     do {
       term = tail.Next();
       terms.push_back(static_cast<std::int64_t>(term.quotient));

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace fraction::detail {
+namespace fraction::internal {
 
 Dyadic Decompose(double magnitude) {
   int exponent = 0;
@@ -48,4 +48,4 @@ Term Expansion::Next() {
   return term;
 }
 
-}  // namespace fraction::detail
+}  // namespace fraction::internal

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace fraction::detail {
+namespace fraction::internal {
 
 // A positive finite double's exact value: whole + rest / 2^power, with
 // 0 <= rest < 2^power; rest / 2^power in lowest terms unless rest is 0.
@@ -61,6 +61,6 @@ class Expansion {
   std::uint64_t divisor_;
 };
 
-}  // namespace fraction::detail
+}  // namespace fraction::internal
 
 #endif  // FRACTION_CONTINUED_TERMS_H

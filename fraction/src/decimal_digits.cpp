@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace fraction::detail {
+namespace fraction::internal {
 
 AbsoluteValue AbsoluteValueOf(const TFrac& x) {
   const std::int64_t n = x.Numerator(), d = x.Denominator();
@@ -112,4 +112,4 @@ std::string FixedDigits(AbsoluteValue m, std::size_t places, bool point) {
   return text;
 }
 
-}  // namespace fraction::detail
+}  // namespace fraction::internal

@@ -7,14 +7,11 @@
 
 #include "fraction/tfrac.h"
 
-namespace fraction::detail {
+namespace fraction::internal {
 
 // The magnitude of a fraction's value, |n| / |d| for d != 0: parts up to
-// 2^31, in 64 bits.
-struct AbsoluteValue {
-  std::uint64_t numerator;
-  std::uint64_t denominator;  // >= 1
-};
+// 2^31, in 64 bits, the denominator at least 1.
+using AbsoluteValue = detail::Ratio<std::uint64_t>;
 
 // For a fraction with a denominator other than 0.
 AbsoluteValue AbsoluteValueOf(const TFrac& x);
@@ -32,6 +29,6 @@ std::string RoundedDigits(AbsoluteValue m, std::int64_t places);
 // left out for 0 places unless `point` asks for it: "0.12", "2", "2.".
 std::string FixedDigits(AbsoluteValue m, std::size_t places, bool point = false);
 
-}  // namespace fraction::detail
+}  // namespace fraction::internal
 
 #endif  // FRACTION_DECIMAL_DIGITS_H

@@ -4,15 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <numeric>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "fraction/detail/ascii.h"
 
-namespace fraction::detail {
+namespace fraction::internal {
 namespace {
-
-constexpr std::uint64_t kLargest = INT32_MAX;  // the largest part that fits
 
 // Texts of up to 19 digits are below 10^19 < 2^64.
 constexpr std::size_t kFastDigits = 19;
@@ -20,16 +19,16 @@ constexpr std::size_t kFastDigits = 19;
 std::uint64_t ToUint64(std::string_view digits) {
   std::uint64_t value = 0;
   for (const char c : digits) {
-    value = value * 10 + static_cast<std::uint64_t>(DigitValue(c));
+    value = value * 10 + static_cast<std::uint64_t>(detail::DigitValue(c));
   }
   return value;
 }
 
-std::optional<Ratio> Fitting(std::uint64_t numerator, std::uint64_t denominator) {
-  if (numerator > kLargest || denominator > kLargest) {
+std::optional<DigitRatio> Fitting(std::uint64_t numerator, std::uint64_t denominator) {
+  if (!detail::Fits(numerator, denominator)) {
     return std::nullopt;
   }
-  return Ratio{static_cast<std::int32_t>(numerator), static_cast<std::int32_t>(denominator)};
+  return DigitRatio{static_cast<std::int32_t>(numerator), static_cast<std::int32_t>(denominator)};
 }
 
 // A natural number of any size, in limbs of nine decimal digits, the least
@@ -77,7 +76,7 @@ class Natural {
       SubtractMultiple(divisor, 1);
       ++quotient;
     }
-    return quotient <= kLargest ? std::optional(quotient) : std::nullopt;
+    return quotient <= detail::kLargestPart ? std::optional(quotient) : std::nullopt;
   }
 
  private:
@@ -130,7 +129,7 @@ class Natural {
 // fits, every partial quotient and every convergent before it fits too, and
 // the convergents' denominators grow at least as the Fibonacci numbers do,
 // so at most 46 steps pass before the answer or the proof that none fits.
-std::optional<Ratio> ReduceLarge(Natural a, Natural b) {
+std::optional<DigitRatio> ReduceLarge(Natural a, Natural b) {
   std::uint64_t h_before = 0, k_before = 1, h = 1, k = 0;
   while (!b.IsZero()) {
     const std::optional<std::uint64_t> quotient = a.TakeRemainder(b);
@@ -140,7 +139,7 @@ std::optional<Ratio> ReduceLarge(Natural a, Natural b) {
     // Each factor is at most 2^31 - 1: no overflow.
     h_before = std::exchange(h, *quotient * h + h_before);
     k_before = std::exchange(k, *quotient * k + k_before);
-    if (h > kLargest || k > kLargest) {
+    if (!detail::Fits(h, k)) {
       return std::nullopt;
     }
     std::swap(a, b);
@@ -150,7 +149,7 @@ std::optional<Ratio> ReduceLarge(Natural a, Natural b) {
 
 }  // namespace
 
-std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b) {
+std::optional<DigitRatio> ReduceDigits(std::string_view a, std::string_view b) {
   if (a.size() <= kFastDigits && b.size() <= kFastDigits) {
     const std::uint64_t numerator = ToUint64(a), denominator = ToUint64(b);
     if (denominator == 0) {
@@ -166,4 +165,29 @@ std::optional<Ratio> ReduceDigits(std::string_view a, std::string_view b) {
   return ReduceLarge(std::move(numerator), std::move(denominator));
 }
 
-}  // namespace fraction::detail
+// I.F(P) = (IFP − IF) / (10^|F| · (10^|P| − 1)), written as digit texts:
+// the digits of IFP less those of IF, over |P| nines and |F| zeros. IFP is
+// IF · 10^|P| + P, never less than IF, so the subtraction's borrow ends
+// within its digits.
+std::optional<DigitRatio> ReduceRepeating(std::string_view whole, std::string_view fraction,
+                                          std::string_view period) {
+  std::string prefix(whole);
+  prefix += fraction;
+  std::string numerator = prefix;
+  numerator += period;
+  std::size_t at = numerator.size(), from = prefix.size();
+  for (int borrow = 0; at > 0 && (from > 0 || borrow != 0);) {
+    --at;
+    int digit = numerator[at] - '0' - borrow;
+    if (from > 0) {
+      digit -= prefix[--from] - '0';
+    }
+    borrow = static_cast<int>(digit < 0);
+    numerator[at] = static_cast<char>('0' + digit + 10 * borrow);
+  }
+  std::string denominator(period.size(), '9');
+  denominator.append(fraction.size(), '0');
+  return ReduceDigits(numerator, denominator);
+}
+
+}  // namespace fraction::internal

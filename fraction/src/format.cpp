@@ -9,9 +9,10 @@
 #include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
 
-namespace fraction {
-namespace detail {
+namespace fraction::internal {
 namespace {
+
+using detail::FormatOptions;
 
 // 'e': one digit, the point, `precision` digits, then the exponent with its
 // sign and at least two digits.
@@ -87,7 +88,7 @@ std::string General(AbsoluteValue m, std::size_t precision, bool alternate, char
   return text;
 }
 
-char SignOf(const FormatOptions& options, bool negative) {
+char SignCharacter(const FormatOptions& options, bool negative) {
   if (negative) {
     return '-';
   }
@@ -126,8 +127,11 @@ void AppendFill(std::string& text, const FormatOptions& options, std::size_t cou
 }
 
 }  // namespace
+}  // namespace fraction::internal
 
-std::string FormatText(const TFrac& x, const FormatOptions& options) {
+namespace fraction {
+
+std::string detail::FormatText(const TFrac& x, const FormatOptions& options) {
   char sign = '\0';
   std::string body;
   bool zeros = false;  // padding with zeros after the sign
@@ -135,11 +139,11 @@ std::string FormatText(const TFrac& x, const FormatOptions& options) {
     body = x.ToString();
   } else if (x.Denominator() == 0) {
     const bool upper = options.type == 'E' || options.type == 'F' || options.type == 'G';
-    sign = SignOf(options, x.Numerator() < 0);
+    sign = internal::SignCharacter(options, x.Numerator() < 0);
     body = x.Numerator() != 0 ? (upper ? "INF" : "inf") : (upper ? "NAN" : "nan");
   } else {
-    sign = SignOf(options, IsNegative(x));
-    body = Digits(AbsoluteValueOf(x), options);
+    sign = internal::SignCharacter(options, internal::IsNegative(x));
+    body = internal::Digits(internal::AbsoluteValueOf(x), options);
     zeros = options.zero && options.align == FormatOptions::Align::kNone;
   }
   const std::size_t size = body.size() + (sign != '\0' ? 1 : 0);
@@ -159,16 +163,14 @@ std::string FormatText(const TFrac& x, const FormatOptions& options) {
                              : options.align == FormatOptions::Align::kCenter ? padding / 2
                                                                               : padding;
   text.reserve(size + padding * options.fill_size);
-  AppendFill(text, options, before);
+  internal::AppendFill(text, options, before);
   if (sign != '\0') {
     text += sign;
   }
   text += body;
-  AppendFill(text, options, padding - before);
+  internal::AppendFill(text, options, padding - before);
   return text;
 }
-
-}  // namespace detail
 
 std::optional<std::string> TFrac::Format(std::string_view options) const {
   const detail::FormatOptionsParse parse = detail::ParseFormatOptions(options);

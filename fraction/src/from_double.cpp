@@ -10,11 +10,9 @@
 namespace fraction {
 namespace {
 
-using detail::Expansion;
-using detail::kHuge;
-using detail::Term;
-
-constexpr std::uint64_t kLargest = INT32_MAX;  // the largest part that fits
+using internal::Expansion;
+using internal::kHuge;
+using internal::Term;
 
 // The sign of a/b - c/d for b, d > 0, without a product that could
 // overflow: the whole parts decide, or else the reciprocals of the
@@ -47,10 +45,7 @@ int CompareTail(const Term& x, std::uint64_t t, std::uint64_t k_before, std::uin
   return x.quotient == 2 * t + 1 && x.remainder == 0 && k_before == k ? 0 : 1;
 }
 
-struct Parts {
-  std::uint64_t numerator;
-  std::uint64_t denominator;
-};
+using Parts = detail::Ratio<std::uint64_t>;
 
 // The fraction p/q nearest to y = whole + rest / 2^power (0 < rest <
 // 2^power, whole < 2^31 - 1) with p <= 2^31 - 1 and 1 <= q <= max_denominator.
@@ -81,8 +76,8 @@ Parts Nearest(std::uint64_t whole, int power, std::uint64_t rest, std::uint64_t 
     const Term term = tail.Next();
     // The largest t for which (h_before + t·h)/(k_before + t·k) obeys both
     // bounds; at least 1 for the first term, as whole < 2^31 - 1.
-    const std::uint64_t t =
-        std::min((max_denominator - k_before) / k, h == 0 ? kHuge : (kLargest - h_before) / h);
+    const std::uint64_t t = std::min((max_denominator - k_before) / k,
+                                     h == 0 ? kHuge : (detail::kLargestPart - h_before) / h);
     if (term.quotient <= t) {
       h_before = std::exchange(h, term.quotient * h + h_before);
       k_before = std::exchange(k, term.quotient * k + k_before);
@@ -113,11 +108,11 @@ std::optional<TFrac> TFrac::FromDouble(double x) {
   if (magnitude == 0) {
     return TFrac(InLowestTerms{}, 0, 1);
   }
-  if (magnitude > static_cast<double>(kLargest)) {
+  if (magnitude > static_cast<double>(detail::kLargestPart)) {
     return std::nullopt;
   }
-  const detail::Dyadic value = detail::Decompose(magnitude);
-  if (value.shift > 30 || value.mantissa > kLargest) {
+  const internal::Dyadic value = internal::Decompose(magnitude);
+  if (value.shift > 30 || !detail::Fits(value.mantissa, std::uint64_t{1} << value.shift)) {
     return std::nullopt;
   }
   const auto numerator = static_cast<std::int32_t>(value.mantissa);
@@ -129,11 +124,11 @@ std::optional<TFrac> TFrac::Approximate(double x, std::int32_t max_denominator) 
     return std::nullopt;
   }
   const double magnitude = std::fabs(x);
-  Parts nearest{kLargest, 1};  // where the magnitude is 2^31 - 1 or more
+  Parts nearest{detail::kLargestPart, 1};  // where the magnitude is 2^31 - 1 or more
   if (magnitude == 0) {
     nearest = {0, 1};
-  } else if (magnitude < static_cast<double>(kLargest)) {
-    const detail::SplitDouble value = detail::Split(magnitude);
+  } else if (magnitude < static_cast<double>(detail::kLargestPart)) {
+    const internal::SplitDouble value = internal::Split(magnitude);
     nearest = value.rest == 0 ? Parts{value.whole, 1}
                               : Nearest(value.whole, value.power, value.rest,
                                         static_cast<std::uint64_t>(max_denominator));

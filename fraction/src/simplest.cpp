@@ -11,10 +11,8 @@
 namespace fraction {
 namespace {
 
-using detail::Expansion;
-using detail::Term;
-
-constexpr std::int64_t kLargest = INT32_MAX;  // the largest part that fits
+using internal::Expansion;
+using internal::Term;
 
 // The simplest fraction in [L, H], 0 < L <= H, from the two bounds'
 // continued fractions: `low` and `high` their first terms (of which only
@@ -70,8 +68,8 @@ std::optional<TFrac> Simplest(const TFrac& lo, const TFrac& hi) {
   }
   // A negative interval is the negation of its magnitudes' interval.
   const bool negative = hi.Sign() < 0;
-  const detail::Value low = detail::ValueOf(negative ? hi : lo);
-  const detail::Value high = detail::ValueOf(negative ? lo : hi);
+  const detail::Ratio<std::int64_t> low = detail::ValueOf(negative ? hi : lo);
+  const detail::Ratio<std::int64_t> high = detail::ValueOf(negative ? lo : hi);
   Expansion low_terms =
       Expansion::OfRatio(detail::Magnitude(low.numerator), detail::Magnitude(low.denominator));
   Expansion high_terms =
@@ -92,11 +90,11 @@ std::optional<TFrac> Simplest(double lo, double hi) {
   // Every fraction above 2^31 - 1 is too large. Below it, an upper bound
   // beyond 2^31 - 1 may come down to it: the interval holds the integer
   // ceil(low) either way, which is then the answer.
-  if (low > static_cast<double>(kLargest)) {
+  if (low > static_cast<double>(detail::kLargestPart)) {
     return std::nullopt;
   }
-  const double high = std::min(negative ? -lo : hi, static_cast<double>(kLargest));
-  const detail::SplitDouble a = detail::Split(low), b = detail::Split(high);
+  const double high = std::min(negative ? -lo : hi, static_cast<double>(detail::kLargestPart));
+  const internal::SplitDouble a = internal::Split(low), b = internal::Split(high);
   return Signed(negative,
                 SimplestAboveZero({a.whole, a.rest, 0}, {b.whole, b.rest, 0},
                                   Expansion(a.power, a.rest), Expansion(b.power, b.rest)));

@@ -10,16 +10,15 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "fraction/detail/ascii.h"
 #include "fraction/export.h"
 
 namespace fraction {
-
 class TFrac;
+}  // namespace fraction
 
-namespace detail {
+namespace fraction::detail {
 
 // [[fill]align][sign]['#']['0'][width]['.' precision][type], read as
 // std::format reads it for a double.
@@ -148,6 +147,12 @@ class FormatOptionsReader {
     FormatOptions& options = result_.options;
     if (AtEnd()) return true;
     const std::size_t size = CharacterSize(text_);
+    // Options are ASCII but for a fill, so a byte past ASCII that starts no
+    // well-formed character can only be a fill that is not one.
+    if (size == 0 && static_cast<unsigned char>(text_[0]) >= 0x80) {
+      Fail("a fill is one well-formed UTF-8 character");
+      return false;
+    }
     if (size > 0 && size < text_.size() && AlignOf(text_[size]) != FormatOptions::Align::kNone) {
       if (text_[0] == '{') {
         Fail("a fill cannot be {");
@@ -205,49 +210,10 @@ constexpr FormatOptionsParse ParseFormatOptions(std::string_view text) {
   return FormatOptionsReader(text).Read();
 }
 
-// A width or precision that a formatter takes from an argument, as the options'
-// digits would give it: an integer (not a bool nor a character) from 0 to
-// INT_MAX. Otherwise `error` says why not, for the formatter to throw.
-struct ArgumentCount {
-  int value = 0;
-  const char* error = nullptr;
-};
-
-template <class T>
-constexpr ArgumentCount CountFromArgument(T value) {
-  if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>) {
-    if constexpr (std::is_signed_v<T>) {
-      if (value < 0) return {0, "a width or precision is negative"};
-    }
-    using Unsigned = std::make_unsigned_t<T>;
-    if (static_cast<Unsigned>(value) > static_cast<Unsigned>(INT_MAX)) {
-      return {0, "a width or precision is too large"};
-    }
-    return {static_cast<int>(value), nullptr};
-  } else {
-    static_cast<void>(value);
-    return {0, "a width or precision is not an integer"};
-  }
-}
-
-// `options` with the width and precision that come from arguments filled in;
-// `count(index)` gives the argument at `index` as a count.
-template <class Count>
-FormatOptions WithArgumentCounts(FormatOptions options, Count count) {
-  if (options.width_argument != FormatOptions::kNoArgument) {
-    options.width = count(options.width_argument);
-  }
-  if (options.precision_argument != FormatOptions::kNoArgument) {
-    options.precision = count(options.precision_argument);
-  }
-  return options;
-}
-
 // The text of `x` by `options`, whose width and precision, whatever their source,
 // are in its width and precision fields.
 [[nodiscard]] FRACTION_EXPORT std::string FormatText(const TFrac& x, const FormatOptions& options);
 
-}  // namespace detail
-}  // namespace fraction
+}  // namespace fraction::detail
 
 #endif  // FRACTION_DETAIL_FORMAT_OPTIONS_H

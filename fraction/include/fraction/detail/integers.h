@@ -46,9 +46,39 @@ constexpr std::uint64_t Magnitude(std::int64_t x) {
 // -1, 0 or 1.
 constexpr int Signum(std::int64_t x) { return static_cast<int>(x > 0) - static_cast<int>(x < 0); }
 
-// The sign of a nonzero x as ±1, without a branch: signs of varied values
-// are a predictor's guess.
-constexpr std::int64_t SignOf(std::int32_t x) { return 1 - 2 * static_cast<std::int64_t>(x < 0); }
+// The factor ±1 that carries the sign of a nonzero x, without a branch:
+// signs of varied values are a predictor's guess.
+constexpr std::int64_t SignFactor(std::int32_t x) {
+  return 1 - 2 * static_cast<std::int64_t>(x < 0);
+}
+
+// The largest numerator magnitude and the largest denominator of a fraction
+// that fits, 2^31 − 1: -2^31 has no positive counterpart, so it is left out
+// of both parts.
+constexpr std::int32_t kLargestPart = INT32_MAX;
+
+// Whether a numerator and a denominator fit: the numerator within
+// ±kLargestPart, the denominator within 1 to kLargestPart. Nothing here
+// says they are in lowest terms. For 64-bit parts, signed or magnitudes.
+template <class Integer>
+constexpr bool Fits(Integer numerator, Integer denominator) {
+  static_assert(std::is_integral_v<Integer> && sizeof(Integer) == sizeof(std::int64_t),
+                "parts of 64 bits, where every part of 32 bits fits");
+  constexpr auto kLargest = static_cast<Integer>(kLargestPart);
+  bool fits = numerator <= kLargest && denominator >= 1 && denominator <= kLargest;
+  if constexpr (std::is_signed_v<Integer>) {
+    fits = fits && numerator >= -kLargest;
+  }
+  return fits;
+}
+
+// A numerator over a denominator. Whoever gives one says what else holds:
+// lowest terms, signs, magnitudes.
+template <class Integer>
+struct Ratio {
+  Integer numerator;
+  Integer denominator;
+};
 
 // The number of trailing zero bits of x, for x != 0.
 constexpr int TrailingZeros(std::uint32_t x) {

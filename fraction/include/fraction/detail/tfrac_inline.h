@@ -12,29 +12,25 @@
 
 #include "fraction/detail/integers.h"
 
-namespace fraction {
-namespace detail {
+namespace fraction::detail {
 
 // Writes the invalid-data message, from the compiled library. Never
 // constexpr: in a constant expression, reaching it is a compile error.
 FRACTION_EXPORT void ReportInvalidData();
 
 // A fraction's value with the denominator's sign moved to the numerator,
-// in 64 bits, where negating INT32_MIN fits.
-struct Value {
-  std::int64_t numerator;
-  std::int64_t denominator;  // >= 0
-};
-
-constexpr Value ValueOf(const TFrac& x) {
+// so that the denominator is at least 0, in 64 bits, where negating
+// INT32_MIN fits. Not reduced.
+constexpr Ratio<std::int64_t> ValueOf(const TFrac& x) {
   const std::int64_t n = x.Numerator(), d = x.Denominator();
-  return d < 0 ? Value{-n, -d} : Value{n, d};
+  return d < 0 ? Ratio<std::int64_t>{-n, -d} : Ratio<std::int64_t>{n, d};
 }
 
 // A result before it is reduced, its parts in 64 bits, where products of
 // 32-bit parts are exact. The operators take its parts' low 32 bits, which
 // is exactly what they would be with every step wrapping around in 32 bits;
-// the checked operations reduce it as it is.
+// the checked operations reduce it as it is. A type apart from Ratio: its
+// parts are no value's yet, but what the arithmetic wraps or reduces.
 struct Wide {
   std::int64_t numerator;
   std::int64_t denominator;
@@ -61,23 +57,15 @@ constexpr Wide Product(const TFrac& x, const TFrac& y) {
 // (a·d) / (b·c) for c != 0. The divisor's sign moves to the numerator, so
 // that positive denominators give a positive denominator.
 constexpr Wide Quotient(const TFrac& x, const TFrac& y) {
-  const std::int64_t sign = SignOf(y.Numerator());
+  const std::int64_t sign = SignFactor(y.Numerator());
   return {Times(x.Numerator(), y.Denominator()) * sign,
           Times(x.Denominator(), y.Numerator()) * sign};
 }
 
 // b / a for a != 0, with a's sign moved to the numerator as above.
 constexpr Wide Reciprocal(const TFrac& x) {
-  const std::int64_t sign = SignOf(x.Numerator());
+  const std::int64_t sign = SignFactor(x.Numerator());
   return {x.Denominator() * sign, x.Numerator() * sign};
-}
-
-// Whether a result's exact parts are what the two-integer constructor takes
-// unwrapped and without the message: then it stores the result reduced,
-// and any way of reducing it gives the same.
-constexpr bool FitsUnwrapped(const Wide& result) {
-  return result.numerator > INT32_MIN && result.numerator <= INT32_MAX && result.denominator >= 1 &&
-         result.denominator <= INT32_MAX;
 }
 
 // What the methods and operators yield: the parts wrapped to 32 bits, given
@@ -90,7 +78,7 @@ constexpr bool PositiveDenominators(const TFrac& x, const TFrac& y) {
   return x.Denominator() >= 1 && y.Denominator() >= 1;
 }
 
-// m^k for m in [0, 2^31], or none when it exceeds INT32_MAX. Any m >= 2
+// m^k for m in [0, 2^31], or none when it exceeds kLargestPart. Any m >= 2
 // reaches 2^31 by k = 31, so the loop takes at most 30 steps, and each
 // product (below 2^31 · 2^31) fits in 64 bits.
 constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
@@ -99,7 +87,7 @@ constexpr std::optional<std::int64_t> Power(std::int64_t m, std::uint32_t k) {
   std::int64_t power = 1;
   for (; k > 0; --k) {
     power *= m;
-    if (power > INT32_MAX) return std::nullopt;
+    if (power > kLargestPart) return std::nullopt;
   }
   return power;
 }
@@ -115,7 +103,7 @@ struct FlooredQuotient {
 };
 
 constexpr FlooredQuotient FloorQuotient(const TFrac& x, const TFrac& y) {
-  const std::int64_t sign = SignOf(y.Numerator());
+  const std::int64_t sign = SignFactor(y.Numerator());
   const std::int64_t n = Times(x.Numerator(), y.Denominator()) * sign;
   const std::int64_t m = Times(x.Denominator(), y.Numerator()) * sign;
   const std::int64_t borrow = static_cast<std::int64_t>(n % m < 0);
@@ -172,7 +160,43 @@ constexpr int CompareFinite(std::int64_t n, std::int64_t d, F y) {
   return n > 0 ? CompareMagnitude(n, d, y) : -CompareMagnitude(-n, d, -y);
 }
 
-}  // namespace detail
+// Where x lies against a floating-point y, exactly. NaN is the one value
+// unequal to itself, and is ruled out first, so that no comparison below raises the floating-point
+// invalid flag. An infinite fraction equals the same infinity and lies beyond everything else.
+template <class F>
+constexpr Order OrderWith(const TFrac& x, F y) {
+  const Ratio<std::int64_t> v = ValueOf(x);
+  if (y != y || (v.numerator == 0 && v.denominator == 0)) {
+    return Order::kUnordered;
+  }
+  if (v.denominator == 0) {
+    constexpr F kInfinity = std::numeric_limits<F>::infinity();
+    if (y == (v.numerator > 0 ? kInfinity : -kInfinity)) return Order::kEqual;
+    return v.numerator > 0 ? Order::kGreater : Order::kLess;
+  }
+  return static_cast<Order>(CompareFinite(v.numerator, v.denominator, y) + 1);
+}
+
+#if defined(__cpp_impl_three_way_comparison) && defined(__cpp_lib_three_way_comparison)
+// The order as C++20's comparison category.
+constexpr std::partial_ordering PartialOrdering(Order order) {
+  switch (order) {
+    case Order::kLess:
+      return std::partial_ordering::less;
+    case Order::kEqual:
+      return std::partial_ordering::equivalent;
+    case Order::kGreater:
+      return std::partial_ordering::greater;
+    case Order::kUnordered:
+      break;
+  }
+  return std::partial_ordering::unordered;
+}
+#endif
+
+}  // namespace fraction::detail
+
+namespace fraction {
 
 // Construction
 
@@ -198,7 +222,7 @@ constexpr std::optional<TFrac> TFrac::FromIntegers(std::int64_t n, std::int64_t 
   if (d == 0) return std::nullopt;
   const std::uint64_t top = detail::Magnitude(n), bottom = detail::Magnitude(d);
   const std::uint64_t g = std::gcd(top, bottom);
-  if (top / g > INT32_MAX || bottom / g > INT32_MAX) return std::nullopt;
+  if (!detail::Fits(top / g, bottom / g)) return std::nullopt;
   const auto magnitude = static_cast<std::int32_t>(top / g);
   return TFrac(InLowestTerms{}, (n < 0) != (d < 0) ? -magnitude : magnitude,
                static_cast<std::int32_t>(bottom / g));
@@ -219,19 +243,22 @@ constexpr std::int32_t TFrac::Gcd(std::int32_t a, std::int32_t b) {
   return detail::BinaryGcd(m, b);
 }
 
+// Access to representation
+
 constexpr std::int32_t TFrac::Numerator() const { return numerator; }
 constexpr std::int32_t TFrac::Denominator() const { return denominator; }
 
-// Value operators and comparison
+// Arithmetic operators and comparison
 
-// Where n/m fits unwrapped the constructor stores it in lowest terms; for
-// operands in lowest terms Knuth's way finds the same with smaller numbers.
+// Where n/m fits, the two-integer constructor takes it unwrapped and
+// without the message, and stores it in lowest terms; for operands in
+// lowest terms Knuth's way finds the same with smaller numbers.
 // With g = gcd(b, d), b = g·b', d = g·d' and n = g·t, the divisor gcd(n, m)
 // is g·gcd(t, g), since t = a·d' ± c·b' has no factor in common with b'
 // (a and d' have none with it) nor with d'. It divides m, so it fits.
 constexpr TFrac TFrac::FromSum(const TFrac& x, const TFrac& y, std::int64_t n, std::int64_t m) {
   const detail::Wide exact{n, m};
-  if (!x.lowest_terms || !y.lowest_terms || !detail::FitsUnwrapped(exact)) {
+  if (!x.lowest_terms || !y.lowest_terms || !detail::Fits(n, m)) {
     return detail::Wrapped(exact);
   }
   const std::int32_t n32 = detail::Narrow(n), m32 = detail::Narrow(m);
@@ -285,53 +312,37 @@ constexpr TFrac& TFrac::operator/=(const TFrac& other) { return *this = *this / 
 // product is at most 2^62 in magnitude, so 64 bits compare exactly. That
 // also ranks x/0 against a finite value as the infinity of x's sign; two
 // infinities are compared by sign alone.
-constexpr TFrac::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
-  const detail::Value p = detail::ValueOf(x), q = detail::ValueOf(y);
+constexpr detail::Order TFrac::Compare(const TFrac& x, const TFrac& y) {
+  const detail::Ratio<std::int64_t> p = detail::ValueOf(x), q = detail::ValueOf(y);
   if ((p.numerator == 0 && p.denominator == 0) || (q.numerator == 0 && q.denominator == 0)) {
-    return Order::kUnordered;
+    return detail::Order::kUnordered;
   }
   const bool infinities = p.denominator == 0 && q.denominator == 0;
   const std::int64_t left = infinities ? detail::Signum(p.numerator) : p.numerator * q.denominator;
   const std::int64_t right = infinities ? detail::Signum(q.numerator) : q.numerator * p.denominator;
   // kLess, kEqual and kGreater are 0, 1 and 2: counted, not branched to,
   // since a branch on the order of varied values is a guess.
-  return static_cast<Order>(static_cast<int>(left >= right) + static_cast<int>(left > right));
-}
-
-// NaN is the one value unequal to itself, and is ruled out first, so that
-// no comparison below raises the floating-point invalid flag. An infinite
-// fraction equals the same infinity and lies beyond everything else.
-template <class F>
-constexpr TFrac::Order TFrac::CompareWith(const TFrac& x, F y) {
-  const detail::Value v = detail::ValueOf(x);
-  if (y != y || (v.numerator == 0 && v.denominator == 0)) {
-    return Order::kUnordered;
-  }
-  if (v.denominator == 0) {
-    constexpr F kInfinity = std::numeric_limits<F>::infinity();
-    if (y == (v.numerator > 0 ? kInfinity : -kInfinity)) return Order::kEqual;
-    return v.numerator > 0 ? Order::kGreater : Order::kLess;
-  }
-  return static_cast<Order>(detail::CompareFinite(v.numerator, v.denominator, y) + 1);
+  return static_cast<detail::Order>(static_cast<int>(left >= right) +
+                                    static_cast<int>(left > right));
 }
 
 constexpr bool operator==(const TFrac& x, const TFrac& y) {
-  return TFrac::Compare(x, y) == TFrac::Order::kEqual;
+  return TFrac::Compare(x, y) == detail::Order::kEqual;
 }
 constexpr bool operator!=(const TFrac& x, const TFrac& y) { return !(x == y); }
 constexpr bool operator<(const TFrac& x, const TFrac& y) {
-  return TFrac::Compare(x, y) == TFrac::Order::kLess;
+  return TFrac::Compare(x, y) == detail::Order::kLess;
 }
 constexpr bool operator<=(const TFrac& x, const TFrac& y) {
-  const TFrac::Order order = TFrac::Compare(x, y);
-  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+  const detail::Order order = TFrac::Compare(x, y);
+  return order == detail::Order::kLess || order == detail::Order::kEqual;
 }
 constexpr bool operator>(const TFrac& x, const TFrac& y) { return y < x; }
 constexpr bool operator>=(const TFrac& x, const TFrac& y) { return y <= x; }
 
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator==(const TFrac& x, F y) {
-  return TFrac::CompareWith(x, y) == TFrac::Order::kEqual;
+  return detail::OrderWith(x, y) == detail::Order::kEqual;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y) {
@@ -339,21 +350,21 @@ constexpr detail::IfFloatingPoint<F, bool> operator!=(const TFrac& x, F y) {
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator<(const TFrac& x, F y) {
-  return TFrac::CompareWith(x, y) == TFrac::Order::kLess;
+  return detail::OrderWith(x, y) == detail::Order::kLess;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator<=(const TFrac& x, F y) {
-  const TFrac::Order order = TFrac::CompareWith(x, y);
-  return order == TFrac::Order::kLess || order == TFrac::Order::kEqual;
+  const detail::Order order = detail::OrderWith(x, y);
+  return order == detail::Order::kLess || order == detail::Order::kEqual;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator>(const TFrac& x, F y) {
-  return TFrac::CompareWith(x, y) == TFrac::Order::kGreater;
+  return detail::OrderWith(x, y) == detail::Order::kGreater;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator>=(const TFrac& x, F y) {
-  const TFrac::Order order = TFrac::CompareWith(x, y);
-  return order == TFrac::Order::kGreater || order == TFrac::Order::kEqual;
+  const detail::Order order = detail::OrderWith(x, y);
+  return order == detail::Order::kGreater || order == detail::Order::kEqual;
 }
 template <class F>
 constexpr detail::IfFloatingPoint<F, bool> operator==(F x, const TFrac& y) {
@@ -387,7 +398,7 @@ constexpr std::partial_ordering operator<=>(const TFrac& x, const TFrac& y) {
 
 template <class F>
 constexpr detail::IfFloatingPoint<F, std::partial_ordering> operator<=>(const TFrac& x, F y) {
-  return detail::PartialOrdering(TFrac::CompareWith(x, y));
+  return detail::PartialOrdering(detail::OrderWith(x, y));
 }
 #endif
 
@@ -398,7 +409,7 @@ constexpr std::optional<TFrac> TFrac::Exact(std::int64_t n, std::int64_t m) {
   const std::int64_t g = std::gcd(n, m);
   n /= g;
   m /= g;
-  if (n <= INT32_MIN || n > INT32_MAX || m > INT32_MAX) {
+  if (!detail::Fits(n, m)) {
     return std::nullopt;
   }
   return TFrac(InLowestTerms{}, static_cast<std::int32_t>(n), static_cast<std::int32_t>(m));
@@ -470,7 +481,7 @@ constexpr std::optional<TFrac> TFrac::CheckedPow(std::int32_t exponent) const {
 // The value's quotient truncated toward zero, then moved by at most one by
 // the remainder r, which has the value's sign, |r| < d <= 2^31, so 2·r fits.
 constexpr std::optional<std::int64_t> TFrac::Rounded(Rounding rounding) const {
-  const detail::Value v = detail::ValueOf(*this);
+  const detail::Ratio<std::int64_t> v = detail::ValueOf(*this);
   if (v.denominator == 0) {
     return std::nullopt;
   }
@@ -540,7 +551,7 @@ constexpr bool TFrac::Equal(const TFrac* other) const {
 }
 
 constexpr bool TFrac::Greater(const TFrac* other) const {
-  return other != nullptr && Compare(*this, *other) == Order::kGreater;
+  return other != nullptr && Compare(*this, *other) == detail::Order::kGreater;
 }
 
 // Allocation

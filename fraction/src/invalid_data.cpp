@@ -1,3 +1,5 @@
+// The invalid-data message and its one writer, which the inline two-integer
+// constructor calls from users' code.
 #include "fraction/tfrac.h"
 
 #include "fraction/console_text.h"

@@ -163,10 +163,11 @@ std::unique_ptr<TFrac> TFrac::Divide(const TFrac* other) const {
   return OnHeap(*this, other, std::divides<>());
 }
 
-// The square of a fraction in lowest terms is in lowest terms.
+// The square of a fraction in lowest terms is in lowest terms; where it
+// fits, the two-integer constructor would store it as it is.
 std::unique_ptr<TFrac> TFrac::Square() const {
   const detail::Wide square = detail::Product(*this, *this);
-  if (lowest_terms && detail::FitsUnwrapped(square)) {
+  if (lowest_terms && detail::Fits(square.numerator, square.denominator)) {
     return std::make_unique<TFrac>(TFrac(InLowestTerms{}, detail::Narrow(square.numerator),
                                          detail::Narrow(square.denominator)));
   }

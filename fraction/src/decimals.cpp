@@ -1,5 +1,5 @@
-#include "repeating_decimal.h"
-
+// A fraction's value written as a decimal: rounded to a number of places
+// (ToDecimal), or exact with its period in parentheses (ToRepeatingDecimal).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -8,38 +8,20 @@
 #include <string>
 #include <string_view>
 
-#include "digit_ratio.h"
+#include "decimal_digits.h"
 #include "fraction/tfrac.h"
 
 namespace fraction {
-namespace detail {
 
-// I.F(P) = (IFP − IF) / (10^|F| · (10^|P| − 1)), written as digit texts:
-// the digits of IFP less those of IF, over |P| nines and |F| zeros. IFP is
-// IF · 10^|P| + P, never less than IF, so the subtraction's borrow ends
-// within its digits.
-std::optional<Ratio> ReduceRepeating(std::string_view whole, std::string_view fraction,
-                                     std::string_view period) {
-  std::string prefix(whole);
-  prefix += fraction;
-  std::string numerator = prefix;
-  numerator += period;
-  std::size_t at = numerator.size(), from = prefix.size();
-  for (int borrow = 0; at > 0 && (from > 0 || borrow != 0);) {
-    --at;
-    int digit = numerator[at] - '0' - borrow;
-    if (from > 0) {
-      digit -= prefix[--from] - '0';
-    }
-    borrow = static_cast<int>(digit < 0);
-    numerator[at] = static_cast<char>('0' + digit + 10 * borrow);
+std::string TFrac::ToDecimal(int digits) const {
+  if (denominator == 0) {
+    return numerator > 0 ? "inf" : numerator < 0 ? "-inf" : "nan";
   }
-  std::string denominator(period.size(), '9');
-  denominator.append(fraction.size(), '0');
-  return ReduceDigits(numerator, denominator);
+  const auto places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
+  std::string text = internal::IsNegative(*this) ? "-" : "";
+  text += internal::FixedDigits(internal::AbsoluteValueOf(*this), places);
+  return text;
 }
-
-}  // namespace detail
 
 // The digits after the point run into their period after max(v2, v5) of
 // them, for the reduced denominator 2^v2 · 5^v5 · m: 10^k·r ≡ 10^j·r
@@ -53,7 +35,7 @@ std::optional<std::string> TFrac::ToRepeatingDecimal(int max_digits) const {
   if (denominator == 0) {
     return ToDecimal(0);  // "inf", "-inf" or "nan"
   }
-  const detail::Value value = detail::ValueOf(*this);
+  const detail::Ratio<std::int64_t> value = detail::ValueOf(*this);
   // Magnitudes up to 2^31, in 64 bits.
   auto magnitude =
       static_cast<std::uint64_t>(value.numerator < 0 ? -value.numerator : value.numerator);

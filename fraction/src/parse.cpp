@@ -1,3 +1,5 @@
+// TFrac::Parse: "n/d", decimals with an exponent and repeating decimals,
+// read exactly at any length.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -5,16 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "decimal_digits.h"
 #include "digit_ratio.h"
 #include "fraction/detail/number_text.h"
 #include "fraction/tfrac.h"
-#include "repeating_decimal.h"
 
 namespace fraction {
 namespace {
 
-std::optional<TFrac> Signed(bool negative, std::optional<detail::Ratio> ratio) {
+std::optional<TFrac> Signed(bool negative, std::optional<internal::DigitRatio> ratio) {
   if (!ratio) {
     return std::nullopt;
   }
@@ -23,10 +23,10 @@ std::optional<TFrac> Signed(bool negative, std::optional<detail::Ratio> ratio) {
 
 // digits · 10^exponent, where a digit string of the text reaches any length
 // and the exponent (saturated far beyond what can fit) too.
-std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
+std::optional<internal::DigitRatio> Scaled(std::string digits, std::int64_t exponent) {
   const std::size_t last = digits.find_last_not_of('0');
   if (last == std::string::npos) {
-    return detail::Ratio{0, 1};
+    return internal::DigitRatio{0, 1};
   }
   exponent += static_cast<std::int64_t>(digits.size() - 1 - last);
   digits.erase(last + 1);
@@ -38,7 +38,7 @@ std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
       return std::nullopt;
     }
     digits.append(static_cast<std::size_t>(exponent), '0');
-    return detail::ReduceDigits(digits, "1");
+    return internal::ReduceDigits(digits, "1");
   }
   // digits / 10^n, the digits not divisible by 10: so not by both 2 and 5,
   // and the reduced denominator keeps 2^n or 5^n, which exceed 2^31 - 1
@@ -48,7 +48,7 @@ std::optional<detail::Ratio> Scaled(std::string digits, std::int64_t exponent) {
   }
   std::string power = "1";
   power.append(static_cast<std::size_t>(-exponent), '0');
-  return detail::ReduceDigits(digits, power);
+  return internal::ReduceDigits(digits, power);
 }
 
 }  // namespace
@@ -61,24 +61,14 @@ std::optional<TFrac> TFrac::Parse(std::string_view text) {
   switch (parts->form) {
     case detail::NumberText::Form::kRatio:
       return Signed(parts->negative != parts->negative_denominator,
-                    detail::ReduceDigits(parts->whole, parts->denominator));
+                    internal::ReduceDigits(parts->whole, parts->denominator));
     case detail::NumberText::Form::kRepeating:
       return Signed(parts->negative,
-                    detail::ReduceRepeating(parts->whole, parts->fraction, parts->period));
+                    internal::ReduceRepeating(parts->whole, parts->fraction, parts->period));
     case detail::NumberText::Form::kDecimal:
       break;
   }
   return Signed(parts->negative, Scaled(parts->Digits(), parts->DigitsExponent()));
-}
-
-std::string TFrac::ToDecimal(int digits) const {
-  if (denominator == 0) {
-    return numerator > 0 ? "inf" : numerator < 0 ? "-inf" : "nan";
-  }
-  const auto places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
-  std::string text = detail::IsNegative(*this) ? "-" : "";
-  text += detail::FixedDigits(detail::AbsoluteValueOf(*this), places);
-  return text;
 }
 
 }  // namespace fraction

@@ -1,3 +1,5 @@
+// The text form "n/d" as stored, in (the text constructor, atol's grammar
+// per part) and out (ToString).
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
