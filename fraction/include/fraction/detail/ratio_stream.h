@@ -25,8 +25,8 @@ bool ReadSignedDigits(std::streambuf& input, Take take) {
     c = input.snextc();
   }
   bool digits = false;
-  for (; !StreamTraits::eq_int_type(c, StreamTraits::eof()) &&
-         IsDigit(StreamTraits::to_char_type(c));
+  for (;
+       !StreamTraits::eq_int_type(c, StreamTraits::eof()) && IsDigit(StreamTraits::to_char_type(c));
        c = input.snextc()) {
     digits = true;
     take(StreamTraits::to_char_type(c));
