@@ -219,11 +219,12 @@ bool ReadPart(std::streambuf& input, std::string& text) {
       text.size() + static_cast<std::size_t>(input.sgetc() == '+' || input.sgetc() == '-');
   std::size_t kept = 0;
   const bool digits = detail::ReadSignedDigits(input, [&](char c) {
-    if (!detail::IsDigit(c)) {
-      text += c;
-    } else if (text.size() == start + 1 && text.back() == '0') {
+    if (detail::IsDigit(c) && text.size() == start + 1 && text.back() == '0') {
       text.back() = c;  // a leading zero gives way
-    } else if (++kept <= BigFraction::kDefaultMaxDigits) {
+      return;
+    }
+    // A sign, or a digit while the part is within the limit.
+    if (!detail::IsDigit(c) || ++kept <= BigFraction::kDefaultMaxDigits) {
       text += c;
     }
   });
