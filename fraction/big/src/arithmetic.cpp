@@ -92,6 +92,17 @@ void InPlace(MpqOperation operation, BigFraction& x, const BigFraction& y) {
   }
 }
 
+// x = x op y: in x's own rational where x is on the heap and y is finite,
+// else x = general(x, y).
+BigFraction& Compound(BigFraction& x, const BigFraction& y, MpqOperation operation,
+                      BigFraction (*general)(const BigFraction&, const BigFraction&)) {
+  if (Access::OnHeap(x) && Access::Denominator(y) != 0) {
+    InPlace(operation, x, y);
+    return x;
+  }
+  return x = general(x, y);
+}
+
 bool IsNaN(const BigFraction& x) {
   return !Access::OnHeap(x) && Access::Denominator(x) == 0 && Access::Numerator(x) == 0;
 }
@@ -189,35 +200,20 @@ BigFraction BigFraction::Negated(const BigFraction& x) {
 // A value on the heap takes the operation in its own rational, unless the
 // other operand is an infinity or NaN, or 0 for a quotient.
 BigFraction& BigFraction::operator+=(const BigFraction& other) {
-  if (OnHeap() && Access::Denominator(other) != 0) {
-    InPlace(mpq_add, *this, other);
-    return *this;
-  }
-  return *this = Sum(*this, other);
+  return Compound(*this, other, mpq_add, Sum);
 }
 
 BigFraction& BigFraction::operator-=(const BigFraction& other) {
-  if (OnHeap() && Access::Denominator(other) != 0) {
-    InPlace(mpq_sub, *this, other);
-    return *this;
-  }
-  return *this = Difference(*this, other);
+  return Compound(*this, other, mpq_sub, Difference);
 }
 
 BigFraction& BigFraction::operator*=(const BigFraction& other) {
-  if (OnHeap() && Access::Denominator(other) != 0) {
-    InPlace(mpq_mul, *this, other);
-    return *this;
-  }
-  return *this = Product(*this, other);
+  return Compound(*this, other, mpq_mul, Product);
 }
 
 BigFraction& BigFraction::operator/=(const BigFraction& other) {
-  if (OnHeap() && Access::Denominator(other) != 0 && internal::SignOf(other) != 0) {
-    InPlace(mpq_div, *this, other);
-    return *this;
-  }
-  return *this = Quotient(*this, other);
+  return internal::SignOf(other) != 0 ? Compound(*this, other, mpq_div, Quotient)
+                                      : (*this = Quotient(*this, other));
 }
 
 namespace {

@@ -80,20 +80,16 @@ struct Ratio {
   Integer denominator;
 };
 
-// The number of trailing zero bits of x, for x != 0.
-constexpr int TrailingZeros(std::uint32_t x) {
+// The number of trailing zero bits of x, for x != 0, of 32 or 64 bits.
+template <class Unsigned>
+constexpr int TrailingZeros(Unsigned x) {
+  static_assert(std::is_same_v<Unsigned, std::uint32_t> || std::is_same_v<Unsigned, std::uint64_t>);
 #if defined(__GNUC__) || defined(__clang__)
-  return __builtin_ctz(x);
-#else
-  int count = 0;
-  for (; (x & 1u) == 0; x >>= 1) ++count;
-  return count;
-#endif
-}
-
-constexpr int TrailingZeros(std::uint64_t x) {
-#if defined(__GNUC__) || defined(__clang__)
-  return __builtin_ctzll(x);
+  if constexpr (std::is_same_v<Unsigned, std::uint64_t>) {
+    return __builtin_ctzll(x);
+  } else {
+    return __builtin_ctz(x);
+  }
 #else
   int count = 0;
   for (; (x & 1u) == 0; x >>= 1) ++count;
