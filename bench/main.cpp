@@ -21,16 +21,18 @@
 #include <vector>
 
 #include "fraction/tfrac.h"
+#include "ratio_table.h"
+
+#if defined(FRACTION_BENCH_BIG)
+#include "big_fraction_bench.h"
+#endif
 
 namespace {
 
 using fraction::TFrac;
 using Rational = boost::rational<std::int32_t>;
 
-// Inputs per case: a power of two, so that a loop steps through them with a
-// mask; with 65,536 of them in random order the time is the code's, where a
-// few hundred repeated ones let the branch predictor learn every gcd's path.
-constexpr std::size_t kCount = 65536;
+using fraction_bench::kCount;
 
 struct IntPair {
   std::int32_t a;
@@ -178,36 +180,9 @@ struct SameValues {
   }
 };
 
-double Fastest(const std::vector<double>& times) {
-  return *std::min_element(times.begin(), times.end());
-}
-
-// Times op(input) per iteration, stepping through the inputs in order.
-template <class Input, class Op>
-void Register(const std::string& name, const std::vector<Input>& inputs, Op op) {
-  const auto run = [&inputs, op](benchmark::State& state) {
-    std::size_t i = 0;
-    for (auto _ : state) {
-      auto result = op(inputs[i]);
-      benchmark::DoNotOptimize(result);
-      i = (i + 1) & (kCount - 1);
-    }
-  };
-  // On a machine shared with other work, that work only ever adds time:
-  // the fastest repetition is the least disturbed one.
-  benchmark::RegisterBenchmark(name.c_str(), run)->ComputeStatistics("fastest", Fastest);
-}
-
-struct Row {
-  std::string name;
-  const char* baseline;
-};
-
 // The value operators inline into the caller and allocate nothing: their
 // target is 0.75 of boost's time. The rest, parity.
 int TargetPercent(const std::string& name) { return name.rfind("Value", 0) == 0 ? 75 : 100; }
-std::vector<Row> rows;
-bool all_same = true;
 
 // Registers "<name>/TFrac" and "<name>/<baseline>" and the row of the ratio
 // table that compares them, once every input gives both the same result.
@@ -215,16 +190,8 @@ template <class Ours, class OurOp, class Theirs, class TheirOp>
 void Compare(const std::string& name, const std::vector<Ours>& ours, OurOp our_op,
              const char* baseline, const std::vector<Theirs>& theirs, TheirOp their_op,
              SameValues same = {}) {
-  for (std::size_t i = 0; i < kCount; ++i) {
-    if (!same(our_op(ours[i]), their_op(theirs[i]))) {
-      std::fprintf(stderr, "%s: TFrac and %s differ on input %zu\n", name.c_str(), baseline, i);
-      all_same = false;
-      return;
-    }
-  }
-  Register(name + "/TFrac", ours, our_op);
-  Register(name + '/' + baseline, theirs, their_op);
-  rows.push_back({name, baseline});
+  fraction_bench::Compare(name, "TFrac", ours, our_op, baseline, theirs, their_op, same,
+                          TargetPercent(name));
 }
 
 void CompareConstruction(const std::string& c, const std::vector<IntPair>& ints) {
@@ -339,52 +306,6 @@ void CompareOperations(const ClassInputs& in) {
       });
 }
 
-// The usual output, then each row's fastest (or only) CPU times and their
-// ratio, as a Markdown table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration ? run.repetitions <= 1
-                                            : run.aggregate_name == "fastest") {
-        ns_[run.run_name.str()] =
-            run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-      }
-    }
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::string table;
-    for (const Row& row : rows) {
-      const auto ours = ns_.find(row.name + "/TFrac");
-      const auto theirs = ns_.find(row.name + '/' + row.baseline);
-      if (ours == ns_.end() || theirs == ns_.end()) {
-        continue;
-      }
-      const double ratio = ours->second / theirs->second;
-      const int target = TargetPercent(row.name);
-      char line[160];
-      std::snprintf(line, sizeof line, "| %s | %.1f | %s | %.1f | %.2f | <= %.2f %s |\n",
-                    row.name.c_str(), ours->second, row.baseline, theirs->second, ratio,
-                    target / 100.0,
-                    std::round(ratio * 100) <= target ? "ok" : "MISSED");  // as printed
-      table += line;
-    }
-    if (!table.empty()) {
-      GetOutputStream() << "\n| Case | TFrac ns | Baseline | Baseline ns | Ratio | Target |\n"
-                        << "|---|---:|---|---:|---:|---|\n"
-                        << table;
-    }
-  }
-
- private:
-  std::map<std::string, double> ns_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -402,12 +323,15 @@ int main(int argc, char** argv) {
   for (const ClassInputs* in : {&small, &medium}) {
     CompareOperations(*in);
   }
+#if defined(FRACTION_BENCH_BIG)
+  fraction_bench::CompareBigFractions();
+#endif
   // Times of different work would compare nothing: refuse to run.
-  if (!all_same) {
+  if (!fraction_bench::all_same) {
     std::fprintf(stderr, "fraction_bench: a case and its baseline disagree; nothing timed\n");
     return 1;
   }
-  RatioReporter reporter;
+  fraction_bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

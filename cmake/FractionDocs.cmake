@@ -8,7 +8,8 @@ if(NOT DOXYGEN_FOUND)
 endif()
 
 # Every library's public headers, detail/ excluded by not looking below them.
-file(GLOB reference_headers CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/*/include/fraction/*.h")
+file(GLOB reference_headers CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/*/include/fraction/*.h"
+     "${PROJECT_SOURCE_DIR}/*/*/include/fraction/*.h")
 
 set(DOXYGEN_PROJECT_BRIEF "An exact fraction of two 32-bit integers")
 set(DOXYGEN_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}")
@@ -33,7 +34,7 @@ set(DOXYGEN_MACRO_EXPANSION YES)
 set(DOXYGEN_EXPAND_ONLY_PREDEF YES)
 set(DOXYGEN_SEARCH_INCLUDES NO)
 set(DOXYGEN_PREDEFINED
-  "FRACTION_EXPORT=" "FRACTION_NO_EXPORT="
+  "FRACTION_EXPORT=" "FRACTION_NO_EXPORT=" "FRACTION_BIG_EXPORT=" "__SIZEOF_INT128__=16"
   "__cpp_lib_format=202110L"
   "__cpp_impl_three_way_comparison=201907L" "__cpp_lib_three_way_comparison=201907L")
 # CI makes a missing comment or a broken reference fail the build, as it

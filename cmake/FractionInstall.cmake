@@ -54,22 +54,27 @@ install(FILES
   "${CMAKE_CURRENT_BINARY_DIR}/fractionConfigVersion.cmake"
   DESTINATION "${config_dir}" COMPONENT Development)
 
-# pkg-config finds the prefix from where the file lies, so that the
-# package can be installed with `cmake --install --prefix` anywhere.
-if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
-  set(FRACTION_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
-else()
-  file(RELATIVE_PATH up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
-  string(REGEX REPLACE "/$" "" up "${up}")
-  set(FRACTION_PC_PREFIX "\${pcfiledir}/${up}")
-endif()
-foreach(dir LIBDIR INCLUDEDIR)
-  if(IS_ABSOLUTE "${CMAKE_INSTALL_${dir}}")
-    set(FRACTION_PC_${dir} "${CMAKE_INSTALL_${dir}}")
+# Makes NAME.pc from cmake/NAME.pc.in and installs it. pkg-config finds the
+# prefix from where the file lies, so that the package can be installed with
+# `cmake --install --prefix` anywhere. fraction-big.pc is made so too
+# (cmake/FractionBigInstall.cmake).
+function(fraction_install_pkg_config name)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+    set(FRACTION_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
   else()
-    set(FRACTION_PC_${dir} "\${prefix}/${CMAKE_INSTALL_${dir}}")
+    file(RELATIVE_PATH up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+    string(REGEX REPLACE "/$" "" up "${up}")
+    set(FRACTION_PC_PREFIX "\${pcfiledir}/${up}")
   endif()
-endforeach()
-configure_file("${PROJECT_SOURCE_DIR}/cmake/fraction.pc.in" fraction.pc @ONLY)
-install(FILES "${CMAKE_CURRENT_BINARY_DIR}/fraction.pc"
-        DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig" COMPONENT Development)
+  foreach(dir LIBDIR INCLUDEDIR)
+    if(IS_ABSOLUTE "${CMAKE_INSTALL_${dir}}")
+      set(FRACTION_PC_${dir} "${CMAKE_INSTALL_${dir}}")
+    else()
+      set(FRACTION_PC_${dir} "\${prefix}/${CMAKE_INSTALL_${dir}}")
+    endif()
+  endforeach()
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/${name}.pc.in" ${name}.pc @ONLY)
+  install(FILES "${CMAKE_CURRENT_BINARY_DIR}/${name}.pc"
+          DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig" COMPONENT Development)
+endfunction()
+fraction_install_pkg_config(fraction)

@@ -47,5 +47,20 @@ else()
   # must link too: any C++ toolchain with libstdc++ provides it.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libstdc++-dev")
 endif()
+# With BigFraction, whose header includes gmpxx.h and whose users link GMP,
+# the development package needs GMP's (which brings its runtime package,
+# libgmp10); a shared build's runtime package depends on libgmp10 by
+# itself, through dpkg-shlibdeps.
+if(TARGET fraction_big)
+  set(gmp_development_package "libgmp-dev (>= 2:6)")
+  if(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS)
+    string(APPEND CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS ", ${gmp_development_package}")
+  else()
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${gmp_development_package}")
+  endif()
+  string(APPEND CPACK_PACKAGE_DESCRIPTION
+    "\nfraction::BigFraction (library fraction-big) is its exact companion of"
+    "\nany size, on GMP.")
+endif()
 
 include(CPack)

@@ -2,6 +2,7 @@
 // texts, split at the first NUL) and as two raw 32-bit integers, with the
 // class's promises checked on each fraction and on every pair of them: the
 // exact order and the checked operations against wide integer arithmetic.
+// Where BigFraction is built, it meets GMP's mpq_class on the same bytes.
 // A broken promise aborts, which libFuzzer (or the replay main) reports.
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,11 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#if defined(FRACTION_FUZZ_BIG)
+#include <gmpxx.h>
+
+#include "fraction/big_fraction.h"
+#endif
 #include "exact_reference.h"
 #include "fraction/continued_fraction.h"
 #include "fraction/tfrac.h"
@@ -517,6 +523,73 @@ std::string Exact(const Integer& n, const Integer& d) {
 
 std::string Shown(const std::optional<TFrac>& f) { return f ? f->ToString() : "none"; }
 
+#if defined(FRACTION_FUZZ_BIG)
+using fraction::BigFraction;
+
+// BigFraction against GMP's mpq_class, p and q the exact values of x and y.
+void CheckBigPair(const BigFraction& x, const BigFraction& y, const mpq_class& p,
+                  const mpq_class& q) {
+  const auto is = [](const BigFraction& r, const mpq_class& exact) { return r.ToMpq() == exact; };
+  Require(is(x, p) && is(y, q) && is(x + y, p + q) && is(x - y, p - q) && is(x * y, p * q) &&
+              (q == 0 || is(x / y, p / q)),
+          "BigFraction's arithmetic gives mpq_class's results");
+  Require((x < y) == (p < q) && (x == y) == (p == q) && (x >= y) == (p >= q),
+          "BigFraction's order is mpq_class's");
+}
+
+mpz_class PowerOfTen(std::size_t n) {
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, n);
+  return power;
+}
+
+// The input's digit runs a and b as a/b and as the decimal a.b scaled by
+// 10^shift, through BigFraction::Parse, against their exact values.
+void CheckBigDigitRuns(const std::string& a, const std::string& b, int shift) {
+  const mpz_class m(a, 10), e(b, 10);
+  const auto up = static_cast<std::size_t>(std::max(shift, 0));
+  const auto down = static_cast<std::size_t>(std::max(-shift, 0));
+  mpq_class decimal(mpz_class(a + b, 10) * PowerOfTen(up), PowerOfTen(b.size() + down));
+  decimal.canonicalize();
+  const std::optional<BigFraction> ratio = BigFraction::Parse(a + "/" + b);
+  const std::optional<BigFraction> scaled =
+      BigFraction::Parse(a + "." + b + "e" + std::to_string(shift));
+  Require(ratio && scaled && scaled->ToMpq() == decimal,
+          "BigFraction::Parse gives a long decimal's exact value");
+  if (e == 0) {
+    Require(ratio->ToString() == (m == 0 ? "0/0" : "1/0"), "n/0 is +infinity or NaN");
+    return;
+  }
+  mpq_class p(m, e);
+  p.canonicalize();
+  CheckBigPair(*ratio, *scaled, p, decimal);
+}
+
+// BigFraction beside TFrac: the texts TFrac::Parse reads, with their values,
+// TFrac's fields by value, hashes and doubles alike.
+void CheckBigFraction(const TFrac& x, const TFrac& y, const std::string& input) {
+  const std::optional<TFrac> t = TFrac::Parse(input);
+  const std::optional<BigFraction> parsed = BigFraction::Parse(input);
+  Require(!t || (parsed && *parsed == *t), "BigFraction::Parse reads TFrac::Parse's texts");
+  Require(!parsed || BigFraction::Parse(parsed->ToString())->ToString() == parsed->ToString(),
+          "BigFraction's ToString reads back");
+  for (const TFrac& f : {x, y}) {
+    Require((f.Numerator() == 0 && f.Denominator() == 0) ||
+                std::hash<BigFraction>()(f) == std::hash<TFrac>()(f),
+            "a BigFraction hashes as the TFrac of its value");
+    Require(BigFraction(f).ToDouble() == f.ToDouble() || f.Denominator() == 0,
+            "a BigFraction's double is the TFrac's");
+  }
+  if (x.Denominator() != 0 && y.Denominator() != 0) {
+    mpq_class p(mpz_class(x.Numerator()), mpz_class(x.Denominator()));
+    mpq_class q(mpz_class(y.Numerator()), mpz_class(y.Denominator()));
+    p.canonicalize();
+    q.canonicalize();
+    CheckBigPair(x, y, p, q);
+  }
+}
+#endif
+
 // Parse of long digit texts against exact arithmetic on numbers of any
 // size, with the input's first two runs of digits, a and b: as a/b, as the
 // decimal a.b scaled by 10^shift, and as a with the exponent ±b.
@@ -527,6 +600,9 @@ void CheckDigitRuns(const std::string& input, int shift) {
   const auto b_begin = std::find_if(a_end, input.end(), digit);
   const std::string a(a_begin, a_end), b(b_begin, std::find_if_not(b_begin, input.end(), digit));
   if (a.empty() || b.empty()) return;
+#if defined(FRACTION_FUZZ_BIG)
+  CheckBigDigitRuns(a, b, shift);
+#endif
   const Integer m = Natural(a), e = Natural(b);
   Require(Shown(TFrac::Parse(a + "/" + b)) == Exact(m, e),
           "Parse of long n/d gives the exact value in lowest terms, or none");
@@ -600,6 +676,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSameAsFromText(reduced_x, z);
   CheckStreams(x, input.substr(0, nul));
   CheckDigitRuns(input, static_cast<int>(size % 64) - 32);
+#if defined(FRACTION_FUZZ_BIG)
+  CheckBigFraction(x, y, input);
+#endif
 
   // The conversions, on the fractions above and on the input's last eight
   // bytes read as a double, with bounds and digit counts from its first.

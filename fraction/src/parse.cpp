@@ -8,56 +8,11 @@
 #include <string_view>
 
 #include "digit_ratio.h"
-#include "fraction/detail/ascii.h"
+#include "fraction/detail/number_text.h"
 #include "fraction/tfrac.h"
 
 namespace fraction {
 namespace {
-
-using detail::IsDigit;
-using detail::kSpaces;
-
-// A cursor over the text being parsed.
-class Scanner {
- public:
-  explicit Scanner(std::string_view text) : rest_(text) {}
-
-  [[nodiscard]] bool AtEnd() const { return rest_.empty(); }
-
-  bool Take(char c) {
-    if (rest_.empty() || rest_.front() != c) {
-      return false;
-    }
-    rest_.remove_prefix(1);
-    return true;
-  }
-
-  // An optional sign: true for '-'.
-  bool Sign() { return !Take('+') && Take('-'); }
-
-  // The run of digits here, possibly empty.
-  std::string_view Digits() {
-    std::size_t n = 0;
-    while (n < rest_.size() && IsDigit(rest_[n])) {
-      ++n;
-    }
-    const std::string_view digits = rest_.substr(0, n);
-    rest_.remove_prefix(n);
-    return digits;
-  }
-
- private:
-  std::string_view rest_;
-};
-
-// Digits read as a number, saturated at `cap`.
-std::int64_t Saturated(std::string_view digits, std::int64_t cap) {
-  std::int64_t value = 0;
-  for (const char c : digits) {
-    value = std::min<std::int64_t>(cap, value * 10 + detail::DigitValue(c));
-  }
-  return value;
-}
 
 std::optional<TFrac> Signed(bool negative, std::optional<internal::DigitRatio> ratio) {
   if (!ratio) {
@@ -99,51 +54,21 @@ std::optional<internal::DigitRatio> Scaled(std::string digits, std::int64_t expo
 }  // namespace
 
 std::optional<TFrac> TFrac::Parse(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kSpaces);
-  if (first == std::string_view::npos) {
+  const std::optional<detail::NumberText> parts = detail::SplitNumberText(text);
+  if (!parts) {
     return std::nullopt;
   }
-  Scanner scan(text.substr(first, text.find_last_not_of(kSpaces) + 1 - first));
-  const bool negative = scan.Sign();
-  const std::string_view whole = scan.Digits();
-  if (scan.Take('/')) {
-    const bool negative_denominator = scan.Sign();
-    const std::string_view denominator = scan.Digits();
-    if (whole.empty() || denominator.empty() || !scan.AtEnd()) {
-      return std::nullopt;
-    }
-    return Signed(negative != negative_denominator, internal::ReduceDigits(whole, denominator));
+  switch (parts->form) {
+    case detail::NumberText::Form::kRatio:
+      return Signed(parts->negative != parts->negative_denominator,
+                    internal::ReduceDigits(parts->whole, parts->denominator));
+    case detail::NumberText::Form::kRepeating:
+      return Signed(parts->negative,
+                    internal::ReduceRepeating(parts->whole, parts->fraction, parts->period));
+    case detail::NumberText::Form::kDecimal:
+      break;
   }
-  const bool point = scan.Take('.');
-  const std::string_view fraction = point ? scan.Digits() : std::string_view();
-  if (point && scan.Take('(')) {
-    const std::string_view period = scan.Digits();
-    if (period.empty() || !scan.Take(')') || !scan.AtEnd()) {
-      return std::nullopt;
-    }
-    return Signed(negative, internal::ReduceRepeating(whole, fraction, period));
-  }
-  if (whole.empty() && fraction.empty()) {
-    return std::nullopt;
-  }
-  // Far beyond any exponent that can fit, and far from overflow.
-  constexpr std::int64_t kExponentCap = std::int64_t{1} << 50;
-  std::int64_t exponent = 0;
-  if (scan.Take('e') || scan.Take('E')) {
-    const bool negative_exponent = scan.Sign();
-    const std::string_view digits = scan.Digits();
-    if (digits.empty()) {
-      return std::nullopt;
-    }
-    exponent = Saturated(digits, kExponentCap) * (negative_exponent ? -1 : 1);
-  }
-  if (!scan.AtEnd()) {
-    return std::nullopt;
-  }
-  std::string digits(whole);
-  digits += fraction;
-  exponent -= static_cast<std::int64_t>(std::min<std::size_t>(fraction.size(), kExponentCap));
-  return Signed(negative, Scaled(std::move(digits), exponent));
+  return Signed(parts->negative, Scaled(parts->Digits(), parts->DigitsExponent()));
 }
 
 }  // namespace fraction

@@ -7,40 +7,15 @@
 #include <memory>
 #include <new>
 
+#include "fraction/detail/address_sanitizer.h"
 #include "fraction/tfrac.h"
-
-#if FRACTION_THREAD_CACHE && defined(__ELF__)
-// Defined by AddressSanitizer's runtime, wherever it is in the process: this
-// library may be built without instrumentation and linked into a program
-// built with it. Weak, so that without the runtime its address is null.
-// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl*,readability-identifier-naming)
-extern "C" __attribute__((weak)) int __asan_address_is_poisoned(void const volatile* address);
-#endif
 
 namespace fraction {
 
 #if FRACTION_THREAD_CACHE
 namespace {
 
-// AddressSanitizer reports a use after free only for blocks its own
-// allocator holds in quarantine; one kept here would be handed to the next
-// fraction unreported. So with its runtime in the process every block goes
-// to the heap and back. Weak undefined symbols are an ELF matter: elsewhere
-// only an instrumented build of this library knows (MinGW's GCC has no
-// AddressSanitizer at all).
-#if defined(__ELF__)
-bool AddressSanitizerPresent() { return &__asan_address_is_poisoned != nullptr; }
-#elif defined(__SANITIZE_ADDRESS__)
-bool AddressSanitizerPresent() { return true; }
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-bool AddressSanitizerPresent() { return true; }
-#else
-bool AddressSanitizerPresent() { return false; }
-#endif
-#else
-bool AddressSanitizerPresent() { return false; }
-#endif
+using detail::AddressSanitizerPresent;
 
 // Storage of a freed fraction, kept for the next one made on this thread.
 struct FreeBlock {

@@ -15,11 +15,12 @@ function(run)
   endif()
 endfunction()
 
+# With BIG on, the consumers use BigFraction (fraction::big) as well.
 function(build_consumer name)
   set(dir "${WORK_DIR}/${name}")
   run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/tests/package" -B "${dir}"
       -G "${GENERATOR}" -D CMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
-      ${ARGN})
+      -D FRACTION_CONSUMER_BIG=${BIG} ${ARGN})
   run(${CMAKE_COMMAND} --build "${dir}")
   run("${dir}/consumer")
 endfunction()

@@ -25,12 +25,21 @@
 
 namespace fraction::detail {
 
+/// Whether an integer type has more than 31 bits besides the sign. Only an
+/// integral T reaches std::numeric_limits<T>: naming it for a class would
+/// instantiate the primary template, before any specialisation the class's
+/// header declares later (BigFraction's, say).
+template <class T, bool = std::is_integral_v<T>>
+struct WiderThan31Bits : std::false_type {};
+/// @copydoc WiderThan31Bits
+template <class T>
+struct WiderThan31Bits<T, true> : std::bool_constant<(std::numeric_limits<T>::digits > 31)> {};
+
 /// Whether a T converts to a fraction only with a change of value: a
 /// floating-point value would truncate, an integer of more than 31 bits
 /// besides the sign would wrap.
 template <class T>
-constexpr bool kNarrows =
-    std::is_arithmetic_v<T> && !(std::is_integral_v<T> && std::numeric_limits<T>::digits <= 31);
+constexpr bool kNarrows = std::is_floating_point_v<T> || WiderThan31Bits<T>::value;
 
 /// R, for a floating-point F only: so that an integer beside a fraction takes
 /// the fraction's way, never a double's, which is inexact beyond 2^53.

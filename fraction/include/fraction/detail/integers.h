@@ -80,10 +80,16 @@ struct Ratio {
   Integer denominator;
 };
 
-// The number of trailing zero bits of x, for x != 0.
-constexpr int TrailingZeros(std::uint32_t x) {
+// The number of trailing zero bits of x, for x != 0, of 32 or 64 bits.
+template <class Unsigned>
+constexpr int TrailingZeros(Unsigned x) {
+  static_assert(std::is_same_v<Unsigned, std::uint32_t> || std::is_same_v<Unsigned, std::uint64_t>);
 #if defined(__GNUC__) || defined(__clang__)
-  return __builtin_ctz(x);
+  if constexpr (std::is_same_v<Unsigned, std::uint64_t>) {
+    return __builtin_ctzll(x);
+  } else {
+    return __builtin_ctz(x);
+  }
 #else
   int count = 0;
   for (; (x & 1u) == 0; x >>= 1) ++count;
@@ -91,24 +97,28 @@ constexpr int TrailingZeros(std::uint32_t x) {
 #endif
 }
 
-// The greatest common divisor of m in [0, 2^31 - 1] and n in [1, 2^31 - 1].
+// The greatest common divisor of m in [0, max] and n in [1, max], for Int
+// std::int32_t (TFrac's parts) or std::int64_t (BigFraction's inline ones).
 //
 // Stein's binary algorithm with no data-dependent branch but the loop's
 // own: std::gcd (libstdc++ 12) branches on which operand is larger at
 // every step, which a predictor cannot guess on varied inputs. Each step
 // keeps the smaller operand and replaces the larger by their difference,
 // made odd again, so both stay odd and positive until the difference is 0.
-constexpr std::int32_t BinaryGcd(std::int32_t m, std::int32_t n) {
+template <class Int>
+constexpr Int BinaryGcd(Int m, Int n) {
+  static_assert(std::is_same_v<Int, std::int32_t> || std::is_same_v<Int, std::int64_t>);
+  using Bits = std::make_unsigned_t<Int>;
   if (m == 0) {
     return n;
   }
-  const int shift = TrailingZeros(static_cast<std::uint32_t>(m | n));
-  std::int32_t u = n >> TrailingZeros(static_cast<std::uint32_t>(n));
-  std::int32_t v = m >> TrailingZeros(static_cast<std::uint32_t>(m));
-  // u, v odd in [1, 2^31 - 1], so their difference fits, and so does its
+  const int shift = TrailingZeros(static_cast<Bits>(m | n));
+  Int u = n >> TrailingZeros(static_cast<Bits>(n));
+  Int v = m >> TrailingZeros(static_cast<Bits>(m));
+  // u, v odd in [1, max], so their difference fits, and so does its
   // magnitude, which is even: made odd again, it replaces the larger one.
-  for (std::int32_t difference = u - v; difference != 0; difference = u - v) {
-    const int zeros = TrailingZeros(static_cast<std::uint32_t>(difference));
+  for (Int difference = u - v; difference != 0; difference = u - v) {
+    const int zeros = TrailingZeros(static_cast<Bits>(difference));
     u = u < v ? u : v;
     v = (difference < 0 ? -difference : difference) >> zeros;
   }
