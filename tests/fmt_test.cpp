@@ -13,6 +13,7 @@ namespace {
 
 TEST(FractionFmt, GivesWhatFormatGives) {
   testing::ExpectFormatCases(
+      testing::TFracOf,
       [](const std::string& format, const TFrac& x, long long first, long long second) {
         try {
           return fmt::format(fmt::runtime(format), x, first, second);

@@ -17,6 +17,7 @@ namespace {
 
 TEST(FractionStdFormat, GivesWhatFormatGives) {
   testing::ExpectFormatCases(
+      testing::TFracOf,
       [](const std::string& format, const TFrac& x, long long first, long long second) {
         try {
           return std::vformat(format, std::make_format_args(x, first, second));
