@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fraction/fmt.h"
+// Only after the formatter.
 #include "fraction/big_fraction.h"
 
 std::string Formatted(const fraction::BigFraction& x, const fraction::TFrac& y) {
