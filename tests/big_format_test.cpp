@@ -44,20 +44,7 @@ TEST(BigFractionFormat, GivesTheTableTextsOrRejectsTheOptions) {
 
 #ifdef FRACTION_HAS_STD_FORMAT
 TEST(BigFractionFormat, StdFormatGivesWhatFormatGives) {
-  testing::ExpectFormatCases(
-      BigOf,
-      [](const std::string& format, const BigFraction& x, long long first, long long second) {
-        try {
-          return std::vformat(format, std::make_format_args(x, first, second));
-        } catch (const std::format_error& error) {
-          return std::string("rejected: ") + error.what();
-        }
-      },
-#ifdef _LIBCPP_VERSION
-      &testing::ErrorText::libcxx);
-#else
-      nullptr);
-#endif
+  testing::ExpectFormatCases(BigOf, testing::StdFormatted{}, testing::kStdFormatErrors);
   EXPECT_EQ(std::format("{:.3e}|{}|{:*^{}}", BigFraction(2).Pow(100) / 3, BigFraction(-1, 3),
                         TFrac(1, 3), 7U),
             "4.226e+29|-1/3|**1/3**");

@@ -13,6 +13,10 @@
 #include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
 
+#ifdef FRACTION_HAS_STD_FORMAT
+#include <format>
+#endif
+
 namespace fraction::testing {
 
 // What the exception of a formatter says for a rejected row, as a user
@@ -264,6 +268,42 @@ void ExpectFormatCases(const ValueOf& value_of, const Formatted& formatted,
         << c.format << ' ' << c.first << ' ' << c.second;
   }
 }
+
+// ExpectFormatCases's `formatted` and `own` for each formatter library,
+// where the file that includes this header has included its formatter
+// first: the same calls for every fraction type.
+#ifdef FRACTION_HAS_STD_FORMAT
+struct StdFormatted {
+  template <class Fraction>
+  std::string operator()(const std::string& format, const Fraction& x, long long first,
+                         long long second) const {
+    try {
+      return std::vformat(format, std::make_format_args(x, first, second));
+    } catch (const std::format_error& error) {
+      return std::string("rejected: ") + error.what();
+    }
+  }
+};
+#ifdef _LIBCPP_VERSION
+inline constexpr const char* ErrorText::*kStdFormatErrors = &ErrorText::libcxx;
+#else
+inline constexpr const char* ErrorText::*kStdFormatErrors = nullptr;
+#endif
+#endif  // FRACTION_HAS_STD_FORMAT
+
+#ifdef FRACTION_FMT_H
+struct FmtFormatted {
+  template <class Fraction>
+  std::string operator()(const std::string& format, const Fraction& x, long long first,
+                         long long second) const {
+    try {
+      return fmt::format(fmt::runtime(format), x, first, second);
+    } catch (const fmt::format_error& error) {
+      return std::string("rejected: ") + error.what();
+    }
+  }
+};
+#endif  // FRACTION_FMT_H
 
 }  // namespace fraction::testing
 
