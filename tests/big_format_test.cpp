@@ -7,6 +7,7 @@
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -81,7 +82,7 @@ TEST(BigFractionDecimals, RoundToThePlacesOrRepeatExactly) {
       {BigFraction(1, 3), 5000, nullptr},  // clamped to 1,000 digits
       {infinity, 3, "inf"},
       {-infinity, 3, "-inf"},
-      {infinity - infinity, 3, "nan"},
+      {std::numeric_limits<BigFraction>::quiet_NaN(), 3, "nan"},
   };
   for (const Decimal& d : decimals) {
     const std::string expected = d.text != nullptr ? d.text : "0." + std::string(1000, '3');

@@ -27,6 +27,9 @@ using internal::Access;
 std::optional<std::uint64_t> OrderOfTen(mpz_srcptr m, std::uint64_t limit) {
   if (mpz_cmp_ui(m, UINT64_MAX / 10) <= 0) {
     const std::uint64_t modulus = mpz_get_ui(m);
+    if (modulus < 2) {
+      return std::nullopt;  // outside the contract; keeps the remainders defined
+    }
     std::uint64_t power = 10 % modulus;
     for (std::uint64_t order = 1; order <= limit; ++order, power = power * 10 % modulus) {
       if (power == 1) {
