@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "format_bench.h"
 #include "fraction/tfrac.h"
 #include "ratio_table.h"
 
@@ -323,6 +324,7 @@ int main(int argc, char** argv) {
   for (const ClassInputs* in : {&small, &medium}) {
     CompareOperations(*in);
   }
+  fraction_bench::CompareFormats();
 #if defined(FRACTION_BENCH_BIG)
   fraction_bench::CompareBigFractions();
 #endif

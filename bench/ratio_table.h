@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>

@@ -543,6 +543,39 @@ mpz_class PowerOfTen(std::size_t n) {
   return power;
 }
 
+// BigFraction's text forms read back through Parse to x: ToString always;
+// for a finite x, ToRepeatingDecimal where its cap allows one, and, where
+// `places` digits after the point hold x exactly, that repeating form (none
+// at that cap is wrong then), ToDecimal(places), and Format's e, f and g at
+// a precision that keeps every digit.
+void CheckBigTexts(const BigFraction& x, int places) {
+  const auto reads_back = [&x](const std::optional<std::string>& text) {
+    const std::optional<BigFraction> back = text ? BigFraction::Parse(*text) : std::nullopt;
+    return back && back->ToString() == x.ToString();  // NaN's too
+  };
+  Require(reads_back(x.ToString()), "BigFraction's ToString reads back");
+  const std::optional<mpq_class> q = x.ToMpq();
+  if (!q) return;
+  const std::optional<std::string> repeating = x.ToRepeatingDecimal(places);
+  Require(!repeating || reads_back(repeating), "BigFraction's ToRepeatingDecimal reads back");
+  if (places > 1000 || !mpz_divisible_p(PowerOfTen(static_cast<std::size_t>(places)).get_mpz_t(),
+                                        q->get_den().get_mpz_t())) {
+    return;
+  }
+  Require(repeating.has_value(), "BigFraction's ToRepeatingDecimal is given where it fits");
+  // The leading exponent is below the integer part's digit count, so this
+  // many significant digits reach `places` after the point in e and g.
+  const mpz_class whole = q->get_num() / q->get_den();
+  const std::string precision =
+      std::to_string(places + static_cast<int>(mpz_sizeinbase(whole.get_mpz_t(), 10)) + 2);
+  Require(reads_back(x.ToDecimal(places)) &&
+              reads_back(x.Format("." + std::to_string(places) + "f")) &&
+              reads_back(x.Format("." + precision + "e")) &&
+              reads_back(x.Format("." + precision + "g")) &&
+              reads_back(x.Format("#." + precision + "G")),
+          "BigFraction's exact decimals and e, f and g forms read back");
+}
+
 // The input's digit runs a and b as a/b and as the decimal a.b scaled by
 // 10^shift, through BigFraction::Parse, against their exact values.
 void CheckBigDigitRuns(const std::string& a, const std::string& b, int shift) {
@@ -563,6 +596,8 @@ void CheckBigDigitRuns(const std::string& a, const std::string& b, int shift) {
   mpq_class p(m, e);
   p.canonicalize();
   CheckBigPair(*ratio, *scaled, p, decimal);
+  CheckBigTexts(*ratio, static_cast<int>(b.size()));
+  CheckBigTexts(*scaled, static_cast<int>(b.size() + down));
 }
 
 // BigFraction beside TFrac: the texts TFrac::Parse reads, with their values,
@@ -573,6 +608,7 @@ void CheckBigFraction(const TFrac& x, const TFrac& y, const std::string& input) 
   Require(!t || (parsed && *parsed == *t), "BigFraction::Parse reads TFrac::Parse's texts");
   Require(!parsed || BigFraction::Parse(parsed->ToString())->ToString() == parsed->ToString(),
           "BigFraction's ToString reads back");
+  if (parsed) CheckBigTexts(*parsed, static_cast<int>(input.size() % 13));
   for (const TFrac& f : {x, y}) {
     Require((f.Numerator() == 0 && f.Denominator() == 0) ||
                 std::hash<BigFraction>()(f) == std::hash<TFrac>()(f),

@@ -5,6 +5,7 @@
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <string>
 #include <type_traits>
 
+#include "format_reference.h"
 #include "fraction/big_fraction.h"
 #include "fraction/tfrac.h"
 
@@ -270,6 +272,50 @@ TEST(BigFractionModel, IntegersOfEveryTypeTakePartExactly) {
   EXPECT_TRUE(half < 1 && 0 < half && half != 0 && mpz_class(1) > half);
   EXPECT_EQ((TFrac(1, 3) + half).ToString(), "5/6");
   static_assert(std::is_same_v<decltype(TFrac(1, 3) * half), BigFraction>);
+}
+
+// The digits after a repeating decimal's point: the part before the period
+// and one period.
+std::size_t DigitsAfterPoint(const std::string& text) {
+  const std::size_t point = text.find('.');
+  if (point == std::string::npos) return 0;
+  return text.size() - point - 1 - (text.back() == ')' ? 2 : 0);
+}
+
+// Format and ToDecimal against exact decimal arithmetic (format_reference.h)
+// with random options, ToRepeatingDecimal read back with the fewest digits,
+// and all three as TFrac writes them where the value fits a TFrac.
+TEST(BigFractionModel, DecimalTextsAreTheExactValuesDigits) {
+  Engine engine(33);  // NOLINT(cert-msc51-cpp): a failure must repeat
+  testing::FormatDraws draws;
+  for (int i = 0; i < 3000 && !HasFailure(); ++i) {
+    const mpq_class p = RandomRational(engine);
+    const BigFraction x(p);
+    const testing::Integer n(p.get_num().get_str()), d(p.get_den().get_str());
+    const testing::Options options = draws.Pick();
+    const std::string text = testing::TextOf(options);
+    EXPECT_EQ(x.Format(text), testing::ExpectedFormat(n, d, x.ToString(), options))
+        << Text(p) << " with \"" << text << '"';
+    const auto digits = static_cast<int>(draws.Between(-2, 45));
+    EXPECT_EQ(x.ToDecimal(digits),
+              (p < 0 ? "-" : "") + testing::Fixed(abs(n), d, std::max(digits, 0), false))
+        << Text(p) << " with " << digits;
+    const auto cap = static_cast<int>(draws.Between(0, 300));
+    const std::optional<std::string> repeating = x.ToRepeatingDecimal(cap);
+    if (repeating) {
+      const std::size_t after = DigitsAfterPoint(*repeating);
+      EXPECT_TRUE(after <= static_cast<std::size_t>(cap) && BigFraction::Parse(*repeating) == x &&
+                  (after == 0 || !x.ToRepeatingDecimal(static_cast<int>(after) - 1)))
+          << Text(p) << " gives " << *repeating << " with at most " << cap;
+    }
+    if (const std::optional<TFrac> t = x.ToTFrac()) {
+      if (options.type != '\0') {
+        EXPECT_EQ(x.Format(text), t->Format(text)) << Text(p);
+      }
+      EXPECT_EQ(x.ToDecimal(digits), t->ToDecimal(digits)) << Text(p);
+      EXPECT_EQ(repeating, t->ToRepeatingDecimal(cap)) << Text(p);
+    }
+  }
 }
 
 }  // namespace

@@ -12,15 +12,7 @@ namespace fraction {
 namespace {
 
 TEST(FractionFmt, GivesWhatFormatGives) {
-  testing::ExpectFormatCases(
-      [](const std::string& format, const TFrac& x, long long first, long long second) {
-        try {
-          return fmt::format(fmt::runtime(format), x, first, second);
-        } catch (const fmt::format_error& error) {
-          return std::string("rejected: ") + error.what();
-        }
-      },
-      &testing::ErrorText::fmt);
+  testing::ExpectFormatCases(testing::TFracOf, testing::FmtFormatted{}, &testing::ErrorText::fmt);
   EXPECT_EQ(fmt::format("{:>10.3f}|{}|{:*^{}}", TFrac(1, 3), TFrac(-7, 2), TFrac(1, 3), 7U),
             "     0.333|-7/2|**1/3**");
   EXPECT_THROW((void)fmt::format(fmt::runtime("{:{}}"), TFrac(1, 3), 5.0), fmt::format_error);

@@ -6,10 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
+
+#ifdef FRACTION_HAS_STD_FORMAT
+#include <format>
+#endif
 
 namespace fraction::testing {
 
@@ -29,11 +35,17 @@ constexpr ErrorText LibraryText(const char* in_libcxx, const char* in_fmt) {
 }
 
 struct FormatCase {
-  const char* value = nullptr;    // as the text constructor reads it
+  const char* value = nullptr;    // as TFrac's text constructor reads it
   const char* options = nullptr;  // what follows the colon in "{:...}"
   const char* text = nullptr;     // null: rejected
   ErrorText error = {};           // for a rejected row
+  bool big = false;               // a BigFraction's, as Parse reads it, beyond TFrac
 };
+
+// A row of BigFraction's alone: a value that needs more than 64 bits.
+constexpr FormatCase BigRow(const char* value, const char* options, const char* text) {
+  return {value, options, text, {}, true};
+}
 
 // Texts of the options reader that several rows share.
 inline constexpr const char* kWithoutType =
@@ -132,7 +144,47 @@ inline constexpr FormatCase kFormatCases[] = {
     {"1/3", "\xF4\x90\x80\x80<f", nullptr, {kBadFill}},  // beyond U+10FFFF
     {"1/3", "\x80<f", nullptr, {kBadFill}},              // a lone continuation byte
     {"1/3", "\xE2\x94<f", nullptr, {kBadFill}},          // cut short
+    // BigFraction's values of more than 64 bits: digits from the exact
+    // value at any size, exponents of three digits, ties to even.
+    BigRow("1267650600228229401496703205376/3", ".3e", "4.226e+29"),  // 2^100/3
+    BigRow("1267650600228229401496703205376/3", ".2f", "422550200076076467165567735125.33"),
+    BigRow("1267650600228229401496703205376/3", "+.5g", "+4.2255e+29"),
+    BigRow("1267650600228229401496703205376/3", ".30g", "422550200076076467165567735125"),
+    BigRow("1267650600228229401496703205376/3", "", "1267650600228229401496703205376/3"),
+    BigRow("-1267650600228229401496703205376/3", "012.1e", "-00004.2e+29"),
+    BigRow("123456789012345678901234567890/11", "*>40", "*******123456789012345678901234567890/11"),
+    BigRow("1/1000000000000000000000000000001", ".3e", "1.000e-30"),  // up to a new power of ten
+    BigRow("1/1000000000000000000000000000001", ".3g", "1e-30"),
+    BigRow("24691357802469135780245/2", ".0f", "12345678901234567890122"),
+    BigRow("24691357802469135780247/2", ".0f", "12345678901234567890124"),
+    BigRow("-18446744073709551617/18446744073709551616", ".25f", "-1.0000000000000000000542101"),
+    BigRow("1.5e400", "e", "1.500000e+400"),
+    BigRow("1.5e400", ".0e", "2e+400"),
+    BigRow("1.5e400", "g", "1.5e+400"),
+    BigRow("2.5e-400", ".0e", "2e-400"),
+    BigRow("2.5e-400", ".3G", "2.5E-400"),
 };
+
+// A row's value as a TFrac, for the rows that have one.
+inline std::optional<TFrac> TFracOf(const FormatCase& c) {
+  if (c.big) return std::nullopt;
+  return TFrac(c.value);
+}
+
+// A row's value as a fraction of any size (BigFraction): a TFrac row's
+// stored fields by value, but for options without a type where those
+// fields are not in lowest terms ("4/-6"), whose "n/d" is TFrac's alone.
+template <class Big>
+std::optional<Big> BigValueOf(const FormatCase& c) {
+  if (c.big) return Big::Parse(c.value);
+  const TFrac stored(c.value);
+  const Big x(stored);
+  if (x.ToString() != stored.ToString() &&
+      detail::ParseFormatOptions(c.options).options.type == '\0') {
+    return std::nullopt;
+  }
+  return x;
+}
 
 // Width and precision from arguments, for the formatters: the fraction 1/3
 // is argument 0, `first` and `second` are 1 and 2.
@@ -195,22 +247,63 @@ inline std::string Expected(const char* text, const ErrorText& error, const char
   return got.rfind("rejected: ", 0) == 0 ? got : "rejected";
 }
 
-// Checks every row through `formatted(format, x, first, second)`: the text
-// of std::vformat or fmt::format with those arguments, or "rejected: " and
-// what the exception says.
-template <class Formatted>
-void ExpectFormatCases(const Formatted& formatted, const char* ErrorText::*own) {
+// Checks every row that `value_of(row)` gives a value for (TFracOf, say)
+// through `formatted(format, x, first, second)`: the text of std::vformat or
+// fmt::format with those arguments, or "rejected: " and what the exception
+// says.
+template <class ValueOf, class Formatted>
+void ExpectFormatCases(const ValueOf& value_of, const Formatted& formatted,
+                       const char* ErrorText::*own) {
   for (const FormatCase& c : kFormatCases) {
-    const std::string got = formatted("{:" + std::string(c.options) + "}", TFrac(c.value), 0, 0);
+    const auto x = value_of(c);
+    if (!x) continue;
+    const std::string got = formatted("{:" + std::string(c.options) + "}", *x, 0, 0);
     EXPECT_EQ(got, Expected(c.text, c.error, own, got))
         << c.value << " with \"" << Escaped(c.options) << '"';
   }
+  const auto third = *value_of(FormatCase{"1/3", ""});
   for (const DynamicFormatCase& c : kDynamicFormatCases) {
-    const std::string got = formatted(c.format, TFrac(1, 3), c.first, c.second);
+    const std::string got = formatted(c.format, third, c.first, c.second);
     EXPECT_EQ(got, Expected(c.text, c.error, own, got))
         << c.format << ' ' << c.first << ' ' << c.second;
   }
 }
+
+// ExpectFormatCases's `formatted` and `own` for each formatter library,
+// where the file that includes this header has included its formatter
+// first: the same calls for every fraction type.
+#ifdef FRACTION_HAS_STD_FORMAT
+struct StdFormatted {
+  template <class Fraction>
+  std::string operator()(const std::string& format, const Fraction& x, long long first,
+                         long long second) const {
+    try {
+      return std::vformat(format, std::make_format_args(x, first, second));
+    } catch (const std::format_error& error) {
+      return std::string("rejected: ") + error.what();
+    }
+  }
+};
+#ifdef _LIBCPP_VERSION
+inline constexpr const char* ErrorText::*kStdFormatErrors = &ErrorText::libcxx;
+#else
+inline constexpr const char* ErrorText::*kStdFormatErrors = nullptr;
+#endif
+#endif  // FRACTION_HAS_STD_FORMAT
+
+#ifdef FRACTION_FMT_H
+struct FmtFormatted {
+  template <class Fraction>
+  std::string operator()(const std::string& format, const Fraction& x, long long first,
+                         long long second) const {
+    try {
+      return fmt::format(fmt::runtime(format), x, first, second);
+    } catch (const fmt::format_error& error) {
+      return std::string("rejected: ") + error.what();
+    }
+  }
+};
+#endif  // FRACTION_FMT_H
 
 }  // namespace fraction::testing
 

@@ -16,19 +16,7 @@ namespace fraction {
 namespace {
 
 TEST(FractionStdFormat, GivesWhatFormatGives) {
-  testing::ExpectFormatCases(
-      [](const std::string& format, const TFrac& x, long long first, long long second) {
-        try {
-          return std::vformat(format, std::make_format_args(x, first, second));
-        } catch (const std::format_error& error) {
-          return std::string("rejected: ") + error.what();
-        }
-      },
-#ifdef _LIBCPP_VERSION
-      &testing::ErrorText::libcxx);
-#else
-      nullptr);
-#endif
+  testing::ExpectFormatCases(testing::TFracOf, testing::StdFormatted{}, testing::kStdFormatErrors);
   EXPECT_EQ(std::format("{:>10.3f}|{}|{:*^{}}", TFrac(1, 3), TFrac(-7, 2), TFrac(1, 3), 7U),
             "     0.333|-7/2|**1/3**");
   const TFrac third(1, 3);

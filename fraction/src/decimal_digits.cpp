@@ -7,18 +7,14 @@
 
 namespace fraction::internal {
 
-AbsoluteValue AbsoluteValueOf(const TFrac& x) {
-  const std::int64_t n = x.Numerator(), d = x.Denominator();
-  return {static_cast<std::uint64_t>(n < 0 ? -n : n), static_cast<std::uint64_t>(d < 0 ? -d : d)};
-}
-
 bool IsNegative(const TFrac& x) {
   return x.Numerator() != 0 && (x.Numerator() < 0) != (x.Denominator() < 0);
 }
 
 // Each product stays below ten times a part, so below 2^35.
-int LeadingExponent(AbsoluteValue m) {
-  int exponent = 0;
+std::int64_t SmallMagnitude::LeadingExponent() const {
+  const detail::Ratio<std::uint64_t>& m = value_;
+  std::int64_t exponent = 0;
   if (m.numerator >= m.denominator) {
     for (std::uint64_t scaled = m.denominator * 10; scaled <= m.numerator; scaled *= 10) {
       ++exponent;
@@ -32,7 +28,8 @@ int LeadingExponent(AbsoluteValue m) {
 }
 
 // Long division on the exact value, then rounding on the exact remainder.
-std::string RoundedDigits(AbsoluteValue m, std::int64_t places) {
+std::string SmallMagnitude::RoundedDigits(std::int64_t places) const {
+  const detail::Ratio<std::uint64_t>& m = value_;
   // m <= 2^31 < 10^10 / 2, so below 10^-9 places it rounds to 0.
   if (places < -9) {
     return "0";
@@ -86,30 +83,6 @@ std::string RoundedDigits(AbsoluteValue m, std::int64_t places) {
   }
   digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
   return digits;
-}
-
-std::string FixedDigits(AbsoluteValue m, std::size_t places, bool point) {
-  std::string digits = RoundedDigits(m, static_cast<std::int64_t>(places));
-  if (places == 0) {
-    if (point) {
-      digits += '.';
-    }
-    return digits;
-  }
-  std::string text;
-  if (digits.size() <= places) {
-    text.reserve(places + 2);
-    text += "0.";
-    text.append(places - digits.size(), '0');
-    text += digits;
-  } else {
-    const std::size_t whole = digits.size() - places;
-    text.reserve(digits.size() + 1);
-    text.append(digits, 0, whole);
-    text += '.';
-    text.append(digits, whole);
-  }
-  return text;
 }
 
 }  // namespace fraction::internal

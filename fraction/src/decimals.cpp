@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "decimal_digits.h"
+#include "fraction/detail/decimal_layout.h"
 #include "fraction/tfrac.h"
 
 namespace fraction {
@@ -19,7 +20,7 @@ std::string TFrac::ToDecimal(int digits) const {
   }
   const auto places = static_cast<std::size_t>(std::clamp(digits, 0, 1000));
   std::string text = internal::IsNegative(*this) ? "-" : "";
-  text += internal::FixedDigits(internal::AbsoluteValueOf(*this), places);
+  text += detail::FixedDigits(internal::SmallMagnitude(*this), places);
   return text;
 }
 

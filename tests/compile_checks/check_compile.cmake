@@ -17,7 +17,9 @@ if(NOT standards)
   message(FATAL_ERROR "no C++ standard to compile ${SNIPPET} with")
 endif()
 
+# A target without directories of its own leaves an empty item.
 set(includes "${INCLUDE_DIRS}")
+list(FILTER includes EXCLUDE REGEX "^$")
 list(TRANSFORM includes PREPEND "-I")
 
 foreach(standard IN LISTS standards)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <numeric>
+#include <string>
 
 #include "fraction/big_fraction.h"
 #include "fraction/detail/integers.h"
@@ -103,6 +104,13 @@ MpqView::MpqView(const BigFraction& x) : pointer_(&inline_) {
   const int denominator_size = ToLimbs(Access::Denominator(x), denominator_);
   mpz_roinit_n(mpq_numref(&inline_), numerator_.data(), n < 0 ? -numerator_size : numerator_size);
   mpz_roinit_n(mpq_denref(&inline_), denominator_.data(), denominator_size);
+}
+
+void AppendDigits(std::string& text, mpz_srcptr z) {
+  const std::size_t start = text.size();
+  text.resize(start + mpz_sizeinbase(z, 10) + 2);
+  mpz_get_str(&text[start], 10, z);
+  text.resize(start + std::char_traits<char>::length(&text[start]));
 }
 
 }  // namespace fraction::internal

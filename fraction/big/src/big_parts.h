@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "fraction/big_fraction.h"
 
@@ -140,6 +141,9 @@ class MpqView {
   __mpq_struct inline_{};
   mpq_srcptr pointer_;
 };
+
+// Writes z in decimal, with its sign, after what `text` holds.
+void AppendDigits(std::string& text, mpz_srcptr z);
 
 // The number of bits of |z|; 0 for 0.
 inline std::uint64_t BitLength(mpz_srcptr z) {

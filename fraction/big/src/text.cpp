@@ -158,14 +158,6 @@ std::optional<BigFraction> ParseRepeating(bool negative, const detail::NumberTex
   return Checked(std::move(q), limit);
 }
 
-// Writes |z| into `text`, after what it holds.
-void AppendDigits(std::string& text, mpz_srcptr z) {
-  const std::size_t start = text.size();
-  text.resize(start + mpz_sizeinbase(z, 10) + 2);
-  mpz_get_str(&text[start], 10, z);
-  text.resize(start + std::char_traits<char>::length(&text[start]));
-}
-
 }  // namespace
 
 std::string BigFraction::ToString() const {
@@ -183,9 +175,9 @@ std::string BigFraction::ToString() const {
   }
   const mpq_srcptr q = Access::Heap(*this).get_mpq_t();
   std::string text;
-  AppendDigits(text, mpq_numref(q));
+  internal::AppendDigits(text, mpq_numref(q));
   text += '/';
-  AppendDigits(text, mpq_denref(q));
+  internal::AppendDigits(text, mpq_denref(q));
   return text;
 }
 

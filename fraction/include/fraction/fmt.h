@@ -2,13 +2,19 @@
 #define FRACTION_FMT_H
 
 /// \file
-/// fmt::formatter for TFrac, for fmt 9 and later: fmt::format("{:>10.3f}", x)
-/// gives what x.Format(">10.3f") gives. Bad options throw fmt::format_error,
-/// and in a format string checked at compile time (C++20, or FMT_STRING) they
-/// do not compile. Width and precision may come from arguments
-/// ("{:{}.{}f}", "{0:*<{1}}"), by index, not by name.
+/// fmt::formatter for TFrac, and for BigFraction where fraction/big_fraction.h
+/// is included too, for fmt 9 and later: fmt::format("{:>10.3f}", x) gives
+/// what x.Format(">10.3f") gives. Bad options throw fmt::format_error, and in
+/// a format string checked at compile time (C++20, or FMT_STRING) they do not
+/// compile. Width and precision may come from arguments ("{:{}.{}f}",
+/// "{0:*<{1}}"), by index, not by name.
+///
+/// As in fraction/format.h, one specialisation serves every fraction type
+/// that declares a FormatText of its own, in either order of the headers.
 
 #include <fmt/format.h>
+
+#include <type_traits>
 
 #include "fraction/detail/format_options.h"
 #include "fraction/detail/formatter_adapter.h"
@@ -54,12 +60,13 @@ struct FmtLibrary {
 
 namespace fmt {
 
-/// The formatter of TFrac for fmt::format: its parse member reads the
-/// options as TFrac::Format does, its format member writes what Format
-/// gives, with a width or precision from an argument where one is asked for.
-template <>
-struct formatter<fraction::TFrac, char>
-    : fraction::detail::FormatterAdapter<fraction::TFrac, fraction::detail::FmtLibrary> {};
+/// The formatter of a fraction type (TFrac, BigFraction) for fmt::format:
+/// its parse member reads the options as the type's Format does, its format
+/// member writes what Format gives, with a width or precision from an
+/// argument where one is asked for.
+template <class Fraction>
+struct formatter<Fraction, char, std::enable_if_t<fraction::detail::kHasFormatText<Fraction>>>
+    : fraction::detail::FormatterAdapter<Fraction, fraction::detail::FmtLibrary> {};
 
 }  // namespace fmt
 

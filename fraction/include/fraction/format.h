@@ -2,10 +2,17 @@
 #define FRACTION_FORMAT_H
 
 /// \file
-/// std::formatter for TFrac: std::format("{:>10.3f}", x) gives what
-/// x.Format(">10.3f") gives. Bad options in a literal format string do not
-/// compile; ones given at run time (std::vformat) throw std::format_error.
-/// Width and precision may come from arguments ("{:{}.{}f}", "{0:*<{1}}").
+/// std::formatter for TFrac, and for BigFraction where fraction/big_fraction.h
+/// is included too: std::format("{:>10.3f}", x) gives what x.Format(">10.3f")
+/// gives. Bad options in a literal format string do not compile; ones given
+/// at run time (std::vformat) throw std::format_error. Width and precision
+/// may come from arguments ("{:{}.{}f}", "{0:*<{1}}").
+///
+/// One specialisation serves every fraction type: each declares FormatText
+/// for itself, and the formatter is specialised for the types that do
+/// (fraction::detail::kHasFormatText). So BigFraction's formatter needs no
+/// header of its own, and this header, fraction::fraction's, never includes
+/// GMP's; the two headers may come in either order.
 ///
 /// Where the standard library has no usable std::format (before C++20, or
 /// libstdc++ before 13) this header declares nothing and leaves
@@ -62,12 +69,15 @@ struct StdFormatLibrary {
 
 namespace std {
 
-/// The formatter of TFrac for std::format: its parse member reads the
-/// options as TFrac::Format does, its format member writes what Format
-/// gives, with a width or precision from an argument where one is asked for.
-template <>
-struct formatter<fraction::TFrac, char>
-    : fraction::detail::FormatterAdapter<fraction::TFrac, fraction::detail::StdFormatLibrary> {};
+/// The formatter of a fraction type (TFrac, BigFraction) for std::format:
+/// its parse member reads the options as the type's Format does, its format
+/// member writes what Format gives, with a width or precision from an
+/// argument where one is asked for.
+template <class Fraction>
+requires fraction::detail::kHasFormatText<Fraction>
+struct formatter<Fraction, char>
+    : fraction::detail::FormatterAdapter<Fraction, fraction::detail::StdFormatLibrary> {
+};
 
 }  // namespace std
 

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "fraction/big_export.h"
+#include "fraction/detail/format_options.h"
 #include "fraction/tfrac.h"
 
 #if __has_include(<compare>)
@@ -380,6 +381,38 @@ class BigFraction {
   [[nodiscard]] FRACTION_BIG_EXPORT static std::optional<BigFraction> Parse(
       std::string_view text, std::size_t max_digits = kDefaultMaxDigits);
 
+  // Decimals and formatting: TFrac's, with the same text for the same value,
+  // at any size.
+
+  /// The value with `digits` digits after the point (clamped to 0..1000),
+  /// rounded to nearest with ties to even, as printf rounds an exact value:
+  /// "-0.00" for -1/1000 with 2 digits, no point for 0 digits. +infinity,
+  /// -infinity and NaN give "inf", "-inf" and "nan".
+  [[nodiscard]] FRACTION_BIG_EXPORT std::string ToDecimal(int digits) const;
+  /// The exact value as a decimal with its period in parentheses: 1/3 is
+  /// "0.(3)", -1/6 "-0.1(6)", 1/12 "0.08(3)", 1/4 "0.25", 5 "5".
+  ///
+  /// The part before the period and the period are the shortest. None when
+  /// the digits after the point (that part and one period) would exceed
+  /// `max_digits` (a negative one counts as 0); the infinities and NaN give
+  /// ToDecimal's "inf", "-inf" and "nan". The period is sought a digit at a
+  /// time up to the cap, never beyond, and the digits come from one
+  /// division: time linear in max_digits (times the denominator's length),
+  /// whatever the period. 1/(2^89 − 1), whose period has about 10^26
+  /// digits, is none at once for a cap of a million.
+  [[nodiscard]] FRACTION_BIG_EXPORT std::optional<std::string> ToRepeatingDecimal(
+      int max_digits) const;
+  /// The value as std::format writes a double, but exact, by `options`, as
+  /// TFrac::Format reads them and with the same text for the same value;
+  /// empty for options it rejects. Without a type it writes ToString()'s
+  /// "n/d" in lowest terms. Any precision is exact, its digits from a few
+  /// divisions of GMP's, in about linear time.
+  ///
+  /// fraction/format.h and fraction/fmt.h give the same to std::format and
+  /// fmt::format, once this header is included too (see FormatText).
+  [[nodiscard]] FRACTION_BIG_EXPORT std::optional<std::string> Format(
+      std::string_view options) const;
+
  private:
   friend class detail::BigFractionAccess;
   friend class std::numeric_limits<BigFraction>;
@@ -490,6 +523,21 @@ class BigFraction {
   };
   std::uint64_t denominator_;
 };
+
+namespace detail {
+
+/// The text of `x` by `options`, whose width and precision, whatever their
+/// source, are in its width and precision fields: what Format writes.
+///
+/// Declaring it is what gives BigFraction its formatters: fraction/format.h
+/// and fraction/fmt.h specialise std::formatter and fmt::formatter for
+/// every type with a FormatText of its own, found by argument-dependent
+/// lookup. So they need no header of this component, and fraction::fraction's
+/// headers never include GMP's.
+[[nodiscard]] FRACTION_BIG_EXPORT std::string FormatText(const BigFraction& x,
+                                                         const FormatOptions& options);
+
+}  // namespace detail
 
 /// Writes ToString().
 FRACTION_BIG_EXPORT std::ostream& operator<<(std::ostream& out, const BigFraction& x);

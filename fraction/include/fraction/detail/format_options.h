@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -208,6 +209,18 @@ class FormatOptionsReader {
 
 constexpr FormatOptionsParse ParseFormatOptions(std::string_view text) {
   return FormatOptionsReader(text).Read();
+}
+
+// The options of a Format call, which has no argument to take a width or
+// precision from: none where the reader rejects them, or where one would.
+constexpr std::optional<FormatOptions> FormatCallOptions(std::string_view text) {
+  const FormatOptionsParse parse = ParseFormatOptions(text);
+  if (parse.error != nullptr || parse.size != text.size() ||
+      parse.options.width_argument != FormatOptions::kNoArgument ||
+      parse.options.precision_argument != FormatOptions::kNoArgument) {
+    return std::nullopt;
+  }
+  return parse.options;
 }
 
 // The text of `x` by `options`, whose width and precision, whatever their source,

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "fraction/detail/format_options.h"
 
@@ -60,6 +61,27 @@ FormatOptions WithArgumentCounts(FormatOptions options, Count count) {
   }
   return options;
 }
+
+// Stands for a `const T&` that converts to nothing else: an argument that
+// finds FormatText(const T&, ...) but no FormatText of a type that T
+// converts to (int to TFrac, TFrac to BigFraction), since a conversion
+// sequence holds at most one conversion of a user's.
+template <class T>
+struct ExactlyA {
+  operator const T&() const;  // NOLINT(google-explicit-constructor): declared, never defined
+};
+
+// Whether T declares a FormatText of its own, found by argument-dependent
+// lookup as FormatterAdapter finds it: the types that fraction/format.h and
+// fraction/fmt.h give formatters.
+template <class T, class = void>
+struct HasFormatText : std::false_type {};
+template <class T>
+struct HasFormatText<T, std::void_t<decltype(FormatText(std::declval<ExactlyA<T>>(),
+                                                        std::declval<const FormatOptions&>()))>>
+    : std::true_type {};
+template <class T>
+constexpr bool kHasFormatText = HasFormatText<T>::value;
 
 // The parse and format members of a formatter of T, a base class for the
 // formatter specialisations of fraction/format.h and fraction/fmt.h.
