@@ -34,8 +34,8 @@ bool Nearer(const Parts& first, const Parts& second, mpz_srcptr n, mpz_srcptr d)
     distance *= other_denominator;
     return distance;
   };
-  const int order = cmp(scaled_distance(first, second.denominator),
-                        scaled_distance(second, first.denominator));
+  const int order =
+      cmp(scaled_distance(first, second.denominator), scaled_distance(second, first.denominator));
   if (order != 0) {
     return order < 0;
   }

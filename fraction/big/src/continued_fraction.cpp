@@ -116,8 +116,7 @@ BigFraction SimplestAboveZero(mpz_class low_n, mpz_class low_d, mpz_class high_n
   ConvergentWalk walk;
   mpz_class low_whole, low_rest, high_whole, high_rest;
   for (;;) {
-    mpz_tdiv_qr(low_whole.get_mpz_t(), low_rest.get_mpz_t(), low_n.get_mpz_t(),
-                low_d.get_mpz_t());
+    mpz_tdiv_qr(low_whole.get_mpz_t(), low_rest.get_mpz_t(), low_n.get_mpz_t(), low_d.get_mpz_t());
     mpz_tdiv_qr(high_whole.get_mpz_t(), high_rest.get_mpz_t(), high_n.get_mpz_t(),
                 high_d.get_mpz_t());
     if (low_rest != 0) {
@@ -153,9 +152,9 @@ std::optional<BigFraction> Simplest(const BigFraction& lo, const BigFraction& hi
     low_n = -low_n;
     high_n = -high_n;
   }
-  const BigFraction simplest = SimplestAboveZero(
-      std::move(low_n), mpz_class(mpq_denref(low.Get())), std::move(high_n),
-      mpz_class(mpq_denref(high.Get())));
+  const BigFraction simplest =
+      SimplestAboveZero(std::move(low_n), mpz_class(mpq_denref(low.Get())), std::move(high_n),
+                        mpz_class(mpq_denref(high.Get())));
   return negative ? -simplest : simplest;
 }
 

@@ -39,7 +39,7 @@ namespace fraction {
 /// lies on one side of zero; 0 when it holds zero. None when lo > hi, or
 /// when a bound is an infinity or NaN, as for TFrac.
 [[nodiscard]] FRACTION_BIG_EXPORT std::optional<BigFraction> Simplest(const BigFraction& lo,
-                                                                     const BigFraction& hi);
+                                                                      const BigFraction& hi);
 
 }  // namespace fraction
 
