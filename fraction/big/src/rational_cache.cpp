@@ -21,9 +21,10 @@ namespace {
 // stays within kKeptLimbs limbs (2 MiB) of digits and 64 KiB of places.
 // Enough for a whole matrix's worth of values: an elimination step zeroes a
 // column of large values at once and fills as many new ones after it, and
-// a computation's results are given back together. With 16 kept, the
-// inverse of the 80×80 Hilbert matrix took an eighth longer, and up to a
-// fifth longer with a large, fragmented heap (bench/README.md, workloads).
+// a computation's results are given back together. With 256 kept, the
+// inverse of the 80×80 Hilbert matrix allocated and freed some twelve
+// thousand blocks a run, and took up to a tenth longer on a large heap
+// (bench/README.md, workloads).
 constexpr std::size_t kKept = 8192;
 constexpr std::size_t kKeptLimbs = std::size_t{1} << 18;
 constexpr int kLargestKeptLimbs = 256;
