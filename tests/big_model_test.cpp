@@ -291,12 +291,22 @@ mpq_class Evaluated(const std::vector<mpz_class>& terms, std::size_t count) {
 
 // The simplest fraction in [lo, hi], 0 < lo <= hi: ceil(lo) where it lies
 // in the interval, else a + 1 / (the simplest in [1 / (hi − a), 1 / (lo − a)])
-// for a = floor(lo).
-mpq_class SimplestAbove(const mpq_class& lo, const mpq_class& hi) {
-  const mpz_class whole = Floor(lo);
-  const mpz_class ceiling = lo == whole ? whole : mpz_class(whole + 1);
-  if (ceiling <= hi) return ceiling;
-  return whole + 1 / SimplestAbove(1 / (hi - whole), 1 / (lo - whole));
+// for a = floor(lo), the a's kept and added back from the last.
+mpq_class SimplestAbove(mpq_class lo, mpq_class hi) {
+  std::vector<mpz_class> wholes;
+  for (;;) {
+    const mpz_class whole = Floor(lo);
+    const mpz_class ceiling = lo == whole ? whole : mpz_class(whole + 1);
+    if (ceiling <= hi) {
+      mpq_class value = ceiling;
+      for (std::size_t i = wholes.size(); i-- > 0;) value = wholes[i] + 1 / value;
+      return value;
+    }
+    wholes.push_back(whole);
+    const mpq_class next_lo = 1 / (hi - whole);
+    hi = 1 / (lo - whole);
+    lo = next_lo;
+  }
 }
 
 // The nearest p/q to x with q <= max_denominator and |p| <= max_numerator:

@@ -94,7 +94,7 @@ void AddWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d) {
     return;
   }
   mpz_srcptr a = mpq_numref(x), b = mpq_denref(x);
-  const mpz_ptr n = mpq_numref(result), m = mpq_denref(result);
+  mpz_ptr n = mpq_numref(result), m = mpq_denref(result);
   const auto magnitude = static_cast<unsigned long>(detail::Magnitude(c));
   const auto word = static_cast<unsigned long>(d);
   const auto accumulate = c < 0 ? mpz_submul_ui : mpz_addmul_ui;
@@ -133,7 +133,7 @@ void MultiplyWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d)
     return;
   }
   mpz_srcptr a = mpq_numref(x), b = mpq_denref(x);
-  const mpz_ptr n = mpq_numref(result), m = mpq_denref(result);
+  mpz_ptr n = mpq_numref(result), m = mpq_denref(result);
   const auto magnitude = static_cast<unsigned long>(detail::Magnitude(c));
   const auto word = static_cast<unsigned long>(d);
   const unsigned long g1 = word == 1 ? 1 : mpz_gcd_ui(nullptr, a, word);
@@ -167,10 +167,10 @@ struct Operation {
   WordOperation word_right;
   WordOperation word_left;  // y op x for an inline x; none where there is none
 };
-const Operation kAdd{mpq_add, AddWord, AddWord};
-const Operation kSubtract{mpq_sub, SubtractWord, SubtractFromWord};
-const Operation kMultiply{mpq_mul, MultiplyWord, MultiplyWord};
-const Operation kDivide{mpq_div, DivideWord, nullptr};
+constexpr Operation kAdd{mpq_add, AddWord, AddWord};
+constexpr Operation kSubtract{mpq_sub, SubtractWord, SubtractFromWord};
+constexpr Operation kMultiply{mpq_mul, MultiplyWord, MultiplyWord};
+constexpr Operation kDivide{mpq_div, DivideWord, nullptr};
 
 // result = x op y by the quickest way the operands allow; result may be x.
 void Apply(const Operation& operation, mpq_ptr result, const BigFraction& x, const BigFraction& y) {

@@ -39,14 +39,15 @@ struct Cache {
   bool open;          // takes rationals: opened, and not yet released
   bool opened;        // Open has run on this thread
 };
-thread_local Cache cache{nullptr, 0, 0, false,
-                         false};  // NOLINT(*-avoid-non-const-global-variables)
+// NOLINTNEXTLINE(*-avoid-non-const-global-variables)
+thread_local Cache cache{nullptr, 0, 0, false, false};
 
 // Owns the thread's places, and gives the thread's rationals back when the
 // thread ends, and closes the cache, so that what the thread's later exit
 // code frees is freed at once.
-struct Releaser {
-  Releaser() : places(kKept) {}
+class Releaser {
+ public:
+  Releaser() : places_(kKept) {}
   Releaser(const Releaser&) = delete;
   Releaser& operator=(const Releaser&) = delete;
   Releaser(Releaser&&) = delete;
@@ -61,7 +62,10 @@ struct Releaser {
     cache.kept = nullptr;
   }
 
-  std::vector<mpq_class*> places;
+  [[nodiscard]] mpq_class** Places() { return places_.data(); }
+
+ private:
+  std::vector<mpq_class*> places_;
 };
 
 // Once per thread: opens the cache, with the Releaser that empties it at
@@ -72,7 +76,7 @@ bool Open() {
     cache.opened = true;
     if (!detail::AddressSanitizerPresent()) {
       thread_local Releaser releaser;
-      cache.kept = releaser.places.data();
+      cache.kept = releaser.Places();
       cache.open = true;
     }
   }
