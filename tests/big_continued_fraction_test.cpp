@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fraction/big_continued_fraction.h"
@@ -22,18 +24,32 @@ BigFraction Read(const std::string& text) { return *BigFraction::Parse(text); }
 
 std::string Shown(const std::optional<BigFraction>& x) { return x ? x->ToString() : "none"; }
 std::string Shown(const std::optional<TFrac>& x) { return x ? x->ToString() : "none"; }
-std::string Shown(const std::vector<mpz_class>& terms) {
+// Each value's text, separated by spaces.
+template <class Value, class Text>
+std::string Joined(const std::vector<Value>& values, Text text_of) {
   std::string text;
-  for (const mpz_class& term : terms) text += (text.empty() ? "" : " ") + term.get_str();
+  for (const Value& value : values) {
+    if (!text.empty()) text += ' ';
+    text += text_of(value);
+  }
   return text;
+}
+std::string Shown(const std::vector<mpz_class>& terms) {
+  return Joined(terms, [](const mpz_class& term) { return term.get_str(); });
 }
 std::string Shown(const std::vector<BigFraction>& values) {
-  std::string text;
-  for (const BigFraction& x : values) text += (text.empty() ? "" : " ") + x.ToString();
-  return text;
+  return Joined(values, [](const BigFraction& x) { return x.ToString(); });
 }
 
-std::string TwoTo64() { return "18446744073709551616"; }
+constexpr std::string_view kTwoTo64 = "18446744073709551616";
+
+// The parts one after another (appended, where + on a temporary trips g++
+// 12's -Wrestrict).
+std::string Cat(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) text += part;
+  return text;
+}
 
 TEST(BigFractionContinuedFractionRows, TermsAndConvergents) {
   struct Row {
@@ -45,8 +61,9 @@ TEST(BigFractionContinuedFractionRows, TermsAndConvergents) {
       {"-2/3", "-1 3", "-1/1 -2/3"},
       {"7", "7", "7/1"},
       {"0", "0", "0/1"},
-      {"-1/" + TwoTo64(), "-1 1 18446744073709551615", "-1/1 0/1 -1/" + TwoTo64()},
-      {TwoTo64() + "/3", "6148914691236517205 3", "6148914691236517205/1 " + TwoTo64() + "/3"},
+      {Cat({"-1/", kTwoTo64}), "-1 1 18446744073709551615", Cat({"-1/1 0/1 -1/", kTwoTo64})},
+      {Cat({kTwoTo64, "/3"}), "6148914691236517205 3",
+       Cat({"6148914691236517205/1 ", kTwoTo64, "/3"})},
       {"1/0", "", ""},
       {"-1/0", "", ""},
       {"0/0", "", ""},
@@ -64,8 +81,9 @@ TEST(BigFractionContinuedFractionRows, FromContinuedFractionTakesTermsOfEveryTyp
   const std::vector<int> none;
   const std::vector<unsigned long long> huge = {0, UINT64_MAX};
   const std::vector<Int128> wide = {-(Int128{1} << 100), 2};
-  const std::vector<mpz_class> big = {mpz_class("-" + TwoTo64()), mpz_class(TwoTo64())};
-  const std::vector<mpz_class> refused = {mpz_class(1), mpz_class("-" + TwoTo64())};
+  const std::vector<mpz_class> big = {mpz_class(Cat({"-", kTwoTo64})),
+                                      mpz_class(std::string(kTwoTo64))};
+  const std::vector<mpz_class> refused = {mpz_class(1), mpz_class(Cat({"-", kTwoTo64}))};
   const std::vector<short> shorts = {3, 7, 15, 1};
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction({3, 7, 16})), "355/113");
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction({3, 7, 15, 1})), "355/113");
@@ -77,7 +95,7 @@ TEST(BigFractionContinuedFractionRows, FromContinuedFractionTakesTermsOfEveryTyp
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction(wide.begin(), wide.end())),
             "-2535301200456458802993406410751/2");
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction(big.begin(), big.end())),
-            "-340282366920938463463374607431768211455/" + TwoTo64());
+            Cat({"-340282366920938463463374607431768211455/", kTwoTo64}));
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction(shorts.begin(), shorts.end())), "355/113");
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction(none.begin(), none.end())), "none");
   EXPECT_EQ(Shown(BigFraction::FromContinuedFraction(refused.begin(), refused.end())), "none");
@@ -98,9 +116,9 @@ TEST(BigFractionContinuedFractionRows, SimplestInAnInterval) {
       {"0", "0", "0/1"},
       {"5/2", "5/2", "5/2"},
       {"314159/100000", "31416/10000", "355/113"},
-      {TwoTo64() + "/3", TwoTo64() + "/3", TwoTo64() + "/3"},
-      {"1/" + TwoTo64(), "1/18446744073709551615", "1/18446744073709551615"},
-      {TwoTo64() + "1/10", TwoTo64() + "9/10", "36893488147419103233/2"},
+      {Cat({kTwoTo64, "/3"}), Cat({kTwoTo64, "/3"}), Cat({kTwoTo64, "/3"})},
+      {Cat({"1/", kTwoTo64}), "1/18446744073709551615", "1/18446744073709551615"},
+      {Cat({kTwoTo64, "1/10"}), Cat({kTwoTo64, "9/10"}), "36893488147419103233/2"},
       {"1/2", "1/3", "none"},
       {"0/0", "1", "none"},
       {"-1/0", "1", "none"},
@@ -129,12 +147,13 @@ TEST(BigFractionContinuedFractionRows, ApproximateAndNearestTFrac) {
       {"-3/4", "2", "-1/1", "-1/1"},  // -1/1 and -1/2 likewise
       {"7/2", "1", "3/1", "3/1"},     // 3/1 and 4/1: the one nearer zero
       {"-7/2", "1", "-3/1", "-3/1"},
-      {"1/" + TwoTo64(), "1000", "0/1", "0/1"},
-      {TwoTo64() + "/3", "1", "6148914691236517205/1", "2147483647/1"},  // saturated
-      {"-" + TwoTo64(), "7", "-" + TwoTo64() + "/1", "-2147483647/1"},
+      {Cat({"1/", kTwoTo64}), "1000", "0/1", "0/1"},
+      {Cat({kTwoTo64, "/3"}), "1", "6148914691236517205/1", "2147483647/1"},  // saturated
+      {Cat({"-", kTwoTo64}), "7", Cat({"-", kTwoTo64, "/1"}), "-2147483647/1"},
       // 2147483646.5: itself too large a TFrac, 2147483646 and 2147483647 equally near
       {"4294967293/2", "2", "4294967293/2", "2147483646/1"},
-      {TwoTo64() + "1/" + TwoTo64(), TwoTo64() + "0", TwoTo64() + "1/" + TwoTo64(), "10/1"},
+      {Cat({kTwoTo64, "1/", kTwoTo64}), Cat({kTwoTo64, "0"}), Cat({kTwoTo64, "1/", kTwoTo64}),
+       "10/1"},
       {"2/3", "0", "none", "none"},
       {"2/3", "-5", "none", "none"},
       {"1/0", "5", "none", "none"},
