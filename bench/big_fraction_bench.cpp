@@ -19,62 +19,13 @@
 #include <utility>
 #include <vector>
 
+#include "big_numbers.h"
 #include "fraction/big_fraction.h"
 #include "fraction/tfrac.h"
 #include "ratio_table.h"
 
 namespace fraction_bench {
 namespace {
-
-using boost::multiprecision::cpp_int;
-using boost::multiprecision::cpp_rational;
-using fraction::BigFraction;
-using fraction::TFrac;
-using Rational64 = boost::rational<std::int64_t>;
-
-// FLINT's rational as a value, as the others are: each result a new one.
-class Fmpq {
- public:
-  Fmpq() { fmpq_init(value_); }
-  explicit Fmpq(const mpq_class& q) : Fmpq() { fmpq_set_mpq(value_, q.get_mpq_t()); }
-  Fmpq(const Fmpq& other) : Fmpq() { fmpq_set(value_, other.value_); }
-  Fmpq(Fmpq&& other) noexcept : Fmpq() { fmpq_swap(value_, other.value_); }
-  Fmpq& operator=(const Fmpq& other) {
-    fmpq_set(value_, other.value_);
-    return *this;
-  }
-  Fmpq& operator=(Fmpq&& other) noexcept {
-    fmpq_swap(value_, other.value_);
-    return *this;
-  }
-  ~Fmpq() { fmpq_clear(value_); }
-
-  [[nodiscard]] mpq_class ToMpq() const {
-    mpq_class q;
-    fmpq_get_mpq(q.get_mpq_t(), value_);
-    return q;
-  }
-
-  // result = x op y, in place: FLINT's way, which keeps the result's digits.
-  using Operation = void (*)(fmpq*, const fmpq*, const fmpq*);
-  static void Into(Fmpq& result, Operation operation, const Fmpq& x, const Fmpq& y) {
-    operation(result.value_, x.value_, y.value_);
-  }
-  friend bool operator<(const Fmpq& x, const Fmpq& y) { return fmpq_cmp(x.value_, y.value_) < 0; }
-
- private:
-  fmpq_t value_;
-};
-
-// Each result as GMP's rational, for the check before timing.
-mpq_class ToMpq(const BigFraction& x) { return *x.ToMpq(); }
-mpq_class ToMpq(const mpq_class& x) { return x; }
-mpq_class ToMpq(const Fmpq& x) { return x.ToMpq(); }
-mpq_class ToMpq(const TFrac& x) { return {mpz_class(x.Numerator()), mpz_class(x.Denominator())}; }
-mpz_class ToMpz(std::int64_t x) { return mpz_class(std::to_string(x)); }
-mpq_class ToMpq(const Rational64& x) { return {ToMpz(x.numerator()), ToMpz(x.denominator())}; }
-mpz_class ToMpz(const cpp_int& x) { return mpz_class(x.str()); }
-mpq_class ToMpq(const cpp_rational& x) { return {ToMpz(numerator(x)), ToMpz(denominator(x))}; }
 
 struct SameValue {
   template <class A, class B>

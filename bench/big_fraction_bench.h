@@ -7,6 +7,11 @@ namespace fraction_bench {
 // that every baseline gives the same results.
 void CompareBigFractions();
 
+// Registers the workloads (H_n, Bernoulli numbers, the Hilbert matrix's
+// inverse) for BigFraction and the others, after checking that all give
+// the same, known results.
+void CompareBigWorkloads();
+
 }  // namespace fraction_bench
 
 #endif  // FRACTION_BENCH_BIG_FRACTION_BENCH_H

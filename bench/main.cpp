@@ -327,6 +327,7 @@ int main(int argc, char** argv) {
   fraction_bench::CompareFormats();
 #if defined(FRACTION_BENCH_BIG)
   fraction_bench::CompareBigFractions();
+  fraction_bench::CompareBigWorkloads();
 #endif
   // Times of different work would compare nothing: refuse to run.
   if (!fraction_bench::all_same) {

@@ -91,7 +91,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Iteration ? run.repetitions <= 1
                                             : run.aggregate_name == "fastest") {
-        ns_[run.run_name.str()] =
+        ns_[run.run_name.function_name] =
             run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
       }
     }

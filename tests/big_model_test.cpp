@@ -16,8 +16,10 @@
 #include <random>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "format_reference.h"
+#include "fraction/big_continued_fraction.h"
 #include "fraction/big_fraction.h"
 #include "fraction/tfrac.h"
 
@@ -314,6 +316,128 @@ TEST(BigFractionModel, DecimalTextsAreTheExactValuesDigits) {
       }
       EXPECT_EQ(x.ToDecimal(digits), t->ToDecimal(digits)) << Text(p);
       EXPECT_EQ(repeating, t->ToRepeatingDecimal(cap)) << Text(p);
+    }
+  }
+}
+
+// Continued fractions, simplest fractions and approximations, against
+// references written in mpq_class: the terms evaluated back from the last,
+// the simplest fraction by recursion on the interval, and the nearest
+// fraction by trying every denominator up to a small bound.
+
+// The value of terms[first..last), evaluated from the last term back.
+mpq_class Evaluated(const std::vector<mpz_class>& terms, std::size_t count) {
+  mpq_class value = terms.at(count - 1);
+  for (std::size_t i = count - 1; i-- > 0;) {
+    value = terms[i] + 1 / value;
+  }
+  return value;
+}
+
+// The simplest fraction in [lo, hi], 0 < lo <= hi: ceil(lo) where it lies
+// in the interval, else a + 1 / (the simplest in [1 / (hi − a), 1 / (lo − a)])
+// for a = floor(lo), the a's kept and added back from the last.
+mpq_class SimplestAbove(mpq_class lo, mpq_class hi) {
+  std::vector<mpz_class> wholes;
+  for (;;) {
+    const mpz_class whole = Floor(lo);
+    const mpz_class ceiling = lo == whole ? whole : mpz_class(whole + 1);
+    if (ceiling <= hi) {
+      mpq_class value = ceiling;
+      for (std::size_t i = wholes.size(); i-- > 0;) value = wholes[i] + 1 / value;
+      return value;
+    }
+    wholes.push_back(whole);
+    const mpq_class next_lo = 1 / (hi - whole);
+    hi = 1 / (lo - whole);
+    lo = next_lo;
+  }
+}
+
+// The nearest p/q to x with q <= max_denominator and |p| <= max_numerator:
+// of two equally near, the smaller q, then the smaller |p|.
+mpq_class NearestByTrial(const mpq_class& x, long max_denominator, const mpz_class& max_numerator) {
+  mpq_class best = x < 0 ? mpq_class(-max_numerator) : mpq_class(max_numerator);
+  bool found = false;
+  for (long q = 1; q <= max_denominator; ++q) {
+    const mpz_class below = Floor(x * q);
+    for (mpz_class p : {below, mpz_class(below + 1)}) {
+      if (p > max_numerator) p = max_numerator;
+      if (p < -max_numerator) p = -max_numerator;
+      mpq_class candidate(p, q);
+      candidate.canonicalize();
+      const mpq_class distance = abs(x - candidate), best_distance = abs(x - best);
+      if (!found || distance < best_distance ||
+          (distance == best_distance && candidate.get_den() == best.get_den() &&
+           abs(candidate) < abs(best))) {
+        best = candidate;
+        found = true;
+      }
+    }
+  }
+  return best;
+}
+
+TEST(BigFractionModel, ContinuedFractionsAndApproximationsAgreeWithReferences) {
+  Engine engine(33);  // NOLINT(cert-msc51-cpp): a failure must repeat
+  const mpz_class largest_part = INT32_MAX;
+  for (int i = 0; i < 1500; ++i) {
+    const mpq_class p = RandomRational(engine);
+    const BigFraction x(p);
+    const std::string what = Text(p);
+
+    const std::vector<mpz_class> terms = ContinuedFraction(x);
+    ASSERT_FALSE(terms.empty()) << what;
+    EXPECT_TRUE(Evaluated(terms, terms.size()) == p) << what;
+    for (std::size_t k = 1; k < terms.size(); ++k) {
+      EXPECT_TRUE(terms[k] >= (k + 1 < terms.size() ? 1 : 2)) << what << ": term " << k;
+    }
+    const std::vector<BigFraction> convergents = Convergents(x);
+    ASSERT_EQ(convergents.size(), terms.size()) << what;
+    for (std::size_t k = 0; k < std::min<std::size_t>(terms.size(), 12); ++k) {
+      ExpectValue(convergents[k], Evaluated(terms, k + 1), what + ": convergent");
+    }
+    EXPECT_EQ(convergents.back(), x) << what;
+    EXPECT_EQ(BigFraction::FromContinuedFraction(terms.begin(), terms.end()), x) << what;
+    std::vector<mpz_class> split = terms;  // [..., a] as [..., a − 1, 1]
+    split.back() -= 1;
+    split.emplace_back(1);
+    EXPECT_EQ(BigFraction::FromContinuedFraction(split.begin(), split.end()), x) << what;
+
+    // An interval from x to a value beside it, of any width; the wrong way
+    // round none.
+    const mpq_class q = RandomRational(engine);
+    const mpq_class other =
+        engine() % 2 == 0 ? q : mpq_class(p + q / PowerOfTwo(static_cast<unsigned>(engine() % 90)));
+    const mpq_class lo = p < other ? p : other, hi = p < other ? other : p;
+    const std::optional<BigFraction> simplest = Simplest(BigFraction(lo), BigFraction(hi));
+    const mpq_class expected = lo > 0   ? SimplestAbove(lo, hi)
+                               : hi < 0 ? mpq_class(-SimplestAbove(-hi, -lo))
+                                        : mpq_class(0);
+    ASSERT_TRUE(simplest.has_value()) << Text(lo) << " to " << Text(hi);
+    ExpectValue(*simplest, expected, "simplest in " + Text(lo) + " to " + Text(hi));
+    EXPECT_EQ(Simplest(BigFraction(hi), BigFraction(lo)).has_value(), lo == hi);
+
+    const auto bound = static_cast<long>(engine() % 40 + 1);
+    ExpectValue(*BigFraction::Approximate(x, bound),
+                NearestByTrial(p, bound, (abs(p.get_num()) + 1) * bound),
+                what + " within " + std::to_string(bound));
+    ExpectValue(*NearestTFrac(x, static_cast<std::int32_t>(bound)),
+                NearestByTrial(p, bound, largest_part),
+                what + " as a TFrac within " + std::to_string(bound));
+    const mpz_class wide_bound =
+        RandomMagnitude(engine, static_cast<unsigned>(1 + engine() % 200)) + 1;
+    const std::optional<BigFraction> approximate = BigFraction::Approximate(x, wide_bound);
+    EXPECT_TRUE(approximate->Denominator() <= wide_bound) << what;
+    EXPECT_EQ(approximate == x, p.get_den() <= wide_bound) << what;
+
+    // On doubles, TFrac's own approximation.
+    const double d = RandomDouble(engine) / (engine() % 2 == 0 ? 1 : std::ldexp(1.0, 960));
+    const auto n = static_cast<std::int32_t>(engine() % 2 == 0 ? engine() % 1000 + 1
+                                                               : engine() % INT32_MAX + 1);
+    if (std::isfinite(d)) {
+      EXPECT_EQ(NearestTFrac(BigFraction::FromDouble(d), n), TFrac::Approximate(d, n))
+          << d << " within " << n;
     }
   }
 }

@@ -28,14 +28,22 @@ std::string Describe(const std::optional<T>& value);
 template <class T>
 std::string Describe(const std::unique_ptr<T>& value);
 
+// GMP's numbers (mpz_class, mpq_class) write themselves with get_str(): their
+// stream operators live in libgmpxx, which the pages do not link.
+template <class T, class = void>
+struct HasGetStr : std::false_type {};
+template <class T>
+struct HasGetStr<T, std::void_t<decltype(std::declval<const T&>().get_str())>> : std::true_type {};
+
 template <class T, class = void>
 struct IsRange : std::false_type {};
 template <class T>
 struct IsRange<T, std::void_t<decltype(std::begin(std::declval<const T&>()))>> : std::true_type {};
 
 // bool as true or false, text in double quotes, a pointer as what it points
-// to or null, a double as its shortest exact text, a range as {a, b, c},
-// anything else as << writes it.
+// to or null, a double as its shortest exact text, GMP's numbers as
+// get_str() writes them, a range as {a, b, c}, anything else as << writes
+// it.
 template <class T>
 std::string Describe(const T& value) {
   if constexpr (std::is_same_v<T, bool>) {
@@ -49,6 +57,8 @@ std::string Describe(const T& value) {
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
   } else if constexpr (std::is_integral_v<T>) {
     return std::to_string(value);
+  } else if constexpr (HasGetStr<T>::value) {
+    return value.get_str();
   } else if constexpr (IsRange<T>::value) {
     std::string text = "{";
     for (const auto& element : value) {

@@ -71,36 +71,141 @@ BigFraction InlineProduct(std::int64_t a, std::uint64_t b, std::int64_t c, std::
   return internal::LowestTerms(Int128{a1} * c1, Uint128{b / g2} * (d / g1));
 }
 
-// What GMP's mpq_add and the like compute, into a new rational.
+// What GMP's mpq_add and the like compute: result = x op y.
 using MpqOperation = void (*)(mpq_ptr, mpq_srcptr, mpq_srcptr);
+// The same for an inline y = c/d, in lowest terms with d >= 1.
+using WordOperation = void (*)(mpq_ptr, mpq_srcptr, std::int64_t, std::uint64_t);
 
-BigFraction OnGmp(MpqOperation operation, const BigFraction& x, const BigFraction& y) {
-  const internal::MpqView left(x), right(y);
+// GMP's functions take a word operand as unsigned long; where that is
+// narrower than 64 bits, every operation takes GMP's general way.
+constexpr bool kWordsFitLongs = sizeof(unsigned long) >= sizeof(std::uint64_t);
+
+// result = x + c/d, for a rational x on the heap (which never equals an
+// inline value: x + c/d is never 0) and an inline c/d; result may be x.
+// Knuth's way, as InlineSum's, with g = gcd(b, d) taken from a word: where
+// GMP's mpq_add treats c/d as a rational of any size, with temporaries and
+// a gcd of full length, each step here is one pass over x's limbs with a
+// word, in place.
+void AddWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d) {
+  if (c == 0) {
+    if (result != x) {
+      mpq_set(result, x);
+    }
+    return;
+  }
+  mpz_srcptr a = mpq_numref(x), b = mpq_denref(x);
+  mpz_ptr n = mpq_numref(result), m = mpq_denref(result);
+  const auto magnitude = static_cast<unsigned long>(detail::Magnitude(c));
+  const auto word = static_cast<unsigned long>(d);
+  const auto accumulate = c < 0 ? mpz_submul_ui : mpz_addmul_ui;
+  const unsigned long g = mpz_gcd_ui(nullptr, b, word);
+  if (g == 1) {
+    mpz_mul_ui(n, a, word);  // a·d + c·b over b·d, in lowest terms
+    accumulate(n, b, magnitude);
+    mpz_mul_ui(m, b, word);
+    return;
+  }
+  mpz_divexact_ui(m, b, g);    // b' = b/g
+  mpz_mul_ui(n, a, word / g);  // t = a·(d/g) + c·b', over b'·d
+  accumulate(n, m, magnitude);
+  const unsigned long divisor = mpz_gcd_ui(nullptr, n, g);  // gcd(t, b'·d) = gcd(t, g)
+  if (divisor != 1) {
+    mpz_divexact_ui(n, n, divisor);
+  }
+  mpz_mul_ui(m, m, word / divisor);
+}
+
+void SubtractWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d) {
+  AddWord(result, x, -c, d);  // c within ±(2^63 − 1)
+}
+
+// c/d − x = −(x − c/d).
+void SubtractFromWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d) {
+  AddWord(result, x, -c, d);
+  mpq_neg(result, result);
+}
+
+// result = x · c/d, likewise: (a/g1)·(c/g2) over (b/g2)·(d/g1) with the
+// cross gcds g1 = gcd(a, d) and g2 = gcd(c, b), as in InlineProduct.
+void MultiplyWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d) {
+  if (c == 0) {
+    mpq_set_ui(result, 0, 1);
+    return;
+  }
+  mpz_srcptr a = mpq_numref(x), b = mpq_denref(x);
+  mpz_ptr n = mpq_numref(result), m = mpq_denref(result);
+  const auto magnitude = static_cast<unsigned long>(detail::Magnitude(c));
+  const auto word = static_cast<unsigned long>(d);
+  const unsigned long g1 = word == 1 ? 1 : mpz_gcd_ui(nullptr, a, word);
+  const unsigned long g2 = magnitude == 1 ? 1 : mpz_gcd_ui(nullptr, b, magnitude);
+  if (g1 != 1) {
+    mpz_divexact_ui(n, a, g1);
+    a = n;
+  }
+  mpz_mul_ui(n, a, magnitude / g2);
+  if (c < 0) {
+    mpz_neg(n, n);
+  }
+  if (g2 != 1) {
+    mpz_divexact_ui(m, b, g2);
+    b = m;
+  }
+  mpz_mul_ui(m, b, word / g1);
+}
+
+// x / (c/d) = x · d/c, for c != 0.
+void DivideWord(mpq_ptr result, mpq_srcptr x, std::int64_t c, std::uint64_t d) {
+  MultiplyWord(result, x, c < 0 ? -static_cast<std::int64_t>(d) : static_cast<std::int64_t>(d),
+               detail::Magnitude(c));
+}
+
+// An operation on operands of which at least one is on the heap and both
+// are finite (y nonzero for a quotient): GMP's general function, and the
+// ways for an inline operand on the right or, where there is one, the left.
+struct Operation {
+  MpqOperation general;
+  WordOperation word_right;
+  WordOperation word_left;  // y op x for an inline x; none where there is none
+};
+constexpr Operation kAdd{mpq_add, AddWord, AddWord};
+constexpr Operation kSubtract{mpq_sub, SubtractWord, SubtractFromWord};
+constexpr Operation kMultiply{mpq_mul, MultiplyWord, MultiplyWord};
+constexpr Operation kDivide{mpq_div, DivideWord, nullptr};
+
+// result = x op y by the quickest way the operands allow; result may be x.
+void Apply(const Operation& operation, mpq_ptr result, const BigFraction& x, const BigFraction& y) {
+  if (kWordsFitLongs && !Access::OnHeap(y)) {
+    operation.word_right(result, Access::Heap(x).get_mpq_t(), Access::Numerator(y),
+                         Access::Denominator(y));
+  } else if (kWordsFitLongs && !Access::OnHeap(x) && operation.word_left != nullptr) {
+    operation.word_left(result, Access::Heap(y).get_mpq_t(), Access::Numerator(x),
+                        Access::Denominator(x));
+  } else {
+    const internal::MpqView left(x), right(y);
+    operation.general(result, left.Get(), right.Get());
+  }
+}
+
+BigFraction OnGmp(const Operation& operation, const BigFraction& x, const BigFraction& y) {
   auto result = internal::NewRational();
-  operation(result->get_mpq_t(), left.Get(), right.Get());
+  Apply(operation, result->get_mpq_t(), x, y);
   return internal::Canonical(std::move(result));
 }
 
-// x = x op y in x's own rational on the heap, whose digits GMP then reuses.
-void InPlace(MpqOperation operation, BigFraction& x, const BigFraction& y) {
-  const internal::MpqView right(y);
+// x = x op y: in x's own rational, whose digits GMP then reuses, where x is
+// on the heap and y is finite, else x = general(x, y).
+BigFraction& Compound(BigFraction& x, const BigFraction& y, const Operation& operation,
+                      BigFraction (*general)(const BigFraction&, const BigFraction&)) {
+  if (!Access::OnHeap(x) || Access::Denominator(y) == 0) {
+    return x = general(x, y);
+  }
   mpq_ptr q = Access::Heap(x).get_mpq_t();
-  operation(q, q, right.Get());
+  Apply(operation, q, x, y);
   if (internal::FitsInline(mpq_numref(q)) && internal::FitsInline(mpq_denref(q))) {
     x = Access::Inline(internal::InlineValue(mpq_numref(q)),
                        static_cast<std::uint64_t>(internal::InlineValue(mpq_denref(q))));
   }
-}
-
-// x = x op y: in x's own rational where x is on the heap and y is finite,
-// else x = general(x, y).
-BigFraction& Compound(BigFraction& x, const BigFraction& y, MpqOperation operation,
-                      BigFraction (*general)(const BigFraction&, const BigFraction&)) {
-  if (Access::OnHeap(x) && Access::Denominator(y) != 0) {
-    InPlace(operation, x, y);
-    return x;
-  }
-  return x = general(x, y);
+  return x;
 }
 
 bool IsNaN(const BigFraction& x) {
@@ -138,7 +243,7 @@ BigFraction BigFraction::Sum(const BigFraction& x, const BigFraction& y) {
   if (Access::Denominator(x) == 0 || Access::Denominator(y) == 0) {
     return NonFiniteSum(x, y);
   }
-  return OnGmp(mpq_add, x, y);
+  return OnGmp(kAdd, x, y);
 }
 
 BigFraction BigFraction::Difference(const BigFraction& x, const BigFraction& y) {
@@ -149,7 +254,7 @@ BigFraction BigFraction::Difference(const BigFraction& x, const BigFraction& y) 
   if (Access::Denominator(x) == 0 || Access::Denominator(y) == 0) {
     return NonFiniteSum(x, Negated(y));
   }
-  return OnGmp(mpq_sub, x, y);
+  return OnGmp(kSubtract, x, y);
 }
 
 BigFraction BigFraction::Product(const BigFraction& x, const BigFraction& y) {
@@ -160,7 +265,7 @@ BigFraction BigFraction::Product(const BigFraction& x, const BigFraction& y) {
   if (Access::Denominator(x) == 0 || Access::Denominator(y) == 0) {
     return NonFiniteProduct(x, y);
   }
-  return OnGmp(mpq_mul, x, y);
+  return OnGmp(kMultiply, x, y);
 }
 
 // x / y = x · (1/y), the reciprocal's sign on its numerator; a finite x
@@ -185,7 +290,7 @@ BigFraction BigFraction::Quotient(const BigFraction& x, const BigFraction& y) {
   if (IsInfinite(x)) {
     return internal::NonFinite(internal::SignOf(x) * y_sign);
   }
-  return OnGmp(mpq_div, x, y);
+  return OnGmp(kDivide, x, y);
 }
 
 BigFraction BigFraction::Negated(const BigFraction& x) {
@@ -200,19 +305,19 @@ BigFraction BigFraction::Negated(const BigFraction& x) {
 // A value on the heap takes the operation in its own rational, unless the
 // other operand is an infinity or NaN, or 0 for a quotient.
 BigFraction& BigFraction::operator+=(const BigFraction& other) {
-  return Compound(*this, other, mpq_add, Sum);
+  return Compound(*this, other, kAdd, Sum);
 }
 
 BigFraction& BigFraction::operator-=(const BigFraction& other) {
-  return Compound(*this, other, mpq_sub, Difference);
+  return Compound(*this, other, kSubtract, Difference);
 }
 
 BigFraction& BigFraction::operator*=(const BigFraction& other) {
-  return Compound(*this, other, mpq_mul, Product);
+  return Compound(*this, other, kMultiply, Product);
 }
 
 BigFraction& BigFraction::operator/=(const BigFraction& other) {
-  return internal::SignOf(other) != 0 ? Compound(*this, other, mpq_div, Quotient)
+  return internal::SignOf(other) != 0 ? Compound(*this, other, kDivide, Quotient)
                                       : (*this = Quotient(*this, other));
 }
 

@@ -94,6 +94,16 @@ BigFraction Reduced(bool negative, Uint128 n, Uint128 d) {
   return Canonical(std::move(value));
 }
 
+BigFraction FromLowestTerms(mpz_srcptr n, mpz_srcptr d) {
+  if (FitsInline(n) && FitsInline(d)) {
+    return Access::Inline(InlineValue(n), Low64(d));
+  }
+  auto value = internal::NewRational();
+  mpz_set(mpq_numref(value->get_mpq_t()), n);
+  mpz_set(mpq_denref(value->get_mpq_t()), d);
+  return Access::FromHeap(std::move(value));
+}
+
 MpqView::MpqView(const BigFraction& x) : pointer_(&inline_) {
   if (Access::OnHeap(x)) {
     pointer_ = Access::Heap(x).get_mpq_t();

@@ -25,6 +25,8 @@ namespace fraction::detail {
 
 class BigFractionAccess {
  public:
+  using ConvergentWalk = BigFraction::ConvergentWalk;
+
   [[nodiscard]] static bool OnHeap(const BigFraction& x) { return x.OnHeap(); }
   // Inline with a denominator of at least 1: neither an infinity nor NaN
   // nor on the heap. One test for both operands of an operation:
@@ -120,6 +122,10 @@ inline BigFraction LowestTerms(Int128 n, Uint128 d) {
 
 // n/d with d != 0, reduced: inline if it fits, else on the heap.
 BigFraction Reduced(bool negative, Uint128 n, Uint128 d);
+
+// n/d for GMP's parts known to be in lowest terms with d >= 1: inline if
+// they fit, else copied into a rational on the heap.
+BigFraction FromLowestTerms(mpz_srcptr n, mpz_srcptr d);
 
 // A finite value as a GMP rational to read: the one on the heap, or one
 // made on the stack over an inline value's parts, which GMP then reads in

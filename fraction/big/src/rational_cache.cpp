@@ -5,8 +5,8 @@
 #include <gmp.h>
 #include <gmpxx.h>
 
-#include <array>
 #include <cstddef>
+#include <vector>
 
 #include "big_parts.h"
 #include "fraction/big_fraction.h"
@@ -17,25 +17,37 @@ namespace {
 
 #if FRACTION_THREAD_CACHE
 
-// A few rationals of moderate size, so that what a thread keeps stays
-// within 16 · 2 · 2 KiB of digits.
-constexpr std::size_t kKept = 16;
+// Up to kKept rationals of moderate size, so that what a thread keeps
+// stays within kKeptLimbs limbs (2 MiB) of digits and 64 KiB of places.
+// Enough for a whole matrix's worth of values: an elimination step zeroes a
+// column of large values at once and fills as many new ones after it, and
+// a computation's results are given back together. With 256 kept, the
+// inverse of the 80×80 Hilbert matrix allocated and freed some twelve
+// thousand blocks a run, and took up to a tenth longer on a large heap
+// (bench/README.md, workloads).
+constexpr std::size_t kKept = 8192;
+constexpr std::size_t kKeptLimbs = std::size_t{1} << 18;
 constexpr int kLargestKeptLimbs = 256;
 
 // Constant-initialised, so that the fast paths pay no initialisation check:
-// a thread's first rational given back opens the cache (Open).
+// a thread's first rational given back opens the cache (Open), which then
+// gets its places.
 struct Cache {
-  std::array<mpq_class*, kKept> kept;
+  mpq_class** kept;  // kKept places once open
   std::size_t count;
-  bool open;    // takes rationals: opened, and not yet released
-  bool opened;  // Open has run on this thread
+  std::size_t limbs;  // of the kept rationals' digits
+  bool open;          // takes rationals: opened, and not yet released
+  bool opened;        // Open has run on this thread
 };
-thread_local Cache cache{{}, 0, false, false};  // NOLINT(*-avoid-non-const-global-variables)
+// NOLINTNEXTLINE(*-avoid-non-const-global-variables)
+thread_local Cache cache{nullptr, 0, 0, false, false};
 
-// Gives the thread's rationals back when the thread ends, and closes the
-// cache, so that what the thread's later exit code frees is freed at once.
-struct Releaser {
-  Releaser() = default;
+// Owns the thread's places, and gives the thread's rationals back when the
+// thread ends, and closes the cache, so that what the thread's later exit
+// code frees is freed at once.
+class Releaser {
+ public:
+  Releaser() : places_(kKept) {}
   Releaser(const Releaser&) = delete;
   Releaser& operator=(const Releaser&) = delete;
   Releaser(Releaser&&) = delete;
@@ -43,10 +55,17 @@ struct Releaser {
   ~Releaser() {
     cache.open = false;
     for (std::size_t i = 0; i < cache.count; ++i) {
-      delete cache.kept.at(i);
+      delete cache.kept[i];
     }
     cache.count = 0;
+    cache.limbs = 0;
+    cache.kept = nullptr;
   }
+
+  [[nodiscard]] mpq_class** Places() { return places_.data(); }
+
+ private:
+  std::vector<mpq_class*> places_;
 };
 
 // Once per thread: opens the cache, with the Releaser that empties it at
@@ -57,6 +76,7 @@ bool Open() {
     cache.opened = true;
     if (!detail::AddressSanitizerPresent()) {
       thread_local Releaser releaser;
+      cache.kept = releaser.Places();
       cache.open = true;
     }
   }
@@ -64,6 +84,12 @@ bool Open() {
 }
 
 bool Small(mpz_srcptr z) { return z->_mp_alloc <= kLargestKeptLimbs; }
+
+// The limbs of digits that q holds.
+std::size_t Limbs(mpq_srcptr q) {
+  return static_cast<std::size_t>(mpq_numref(q)->_mp_alloc) +
+         static_cast<std::size_t>(mpq_denref(q)->_mp_alloc);
+}
 
 #endif
 
@@ -74,7 +100,8 @@ namespace internal {
 HeapRational NewRational() {
 #if FRACTION_THREAD_CACHE
   if (cache.count > 0) {
-    mpq_class* const kept = cache.kept.at(--cache.count);
+    mpq_class* const kept = cache.kept[--cache.count];
+    cache.limbs -= Limbs(kept->get_mpq_t());
     mpq_set_ui(kept->get_mpq_t(), 0, 1);
     return HeapRational(kept);
   }
@@ -87,8 +114,10 @@ HeapRational NewRational() {
 void detail::MpqRecycler::operator()(mpq_class* value) const noexcept {
 #if FRACTION_THREAD_CACHE
   const mpq_srcptr q = value->get_mpq_t();
-  if (cache.count < kKept && Small(mpq_numref(q)) && Small(mpq_denref(q)) && Open()) {
-    cache.kept.at(cache.count++) = value;
+  if (cache.count < kKept && Small(mpq_numref(q)) && Small(mpq_denref(q)) &&
+      cache.limbs + Limbs(q) <= kKeptLimbs && Open()) {
+    cache.kept[cache.count++] = value;
+    cache.limbs += Limbs(q);
     return;
   }
 #endif

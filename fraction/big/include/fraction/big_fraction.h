@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <iosfwd>
 #include <limits>
 #include <memory>
@@ -413,6 +414,42 @@ class BigFraction {
   [[nodiscard]] FRACTION_BIG_EXPORT std::optional<std::string> Format(
       std::string_view options) const;
 
+  // Continued fractions and approximation. ContinuedFraction, Convergents
+  // and Simplest for BigFraction are free functions, as for TFrac, in
+  // fraction/big_continued_fraction.h; FromContinuedFraction is a member
+  // here, since a free template could not be told from TFrac's by its
+  // arguments.
+
+  /// The exact value of the continued fraction [a0; a1, ..., ak] whose
+  /// terms run from \p first to \p last, in lowest terms; none for no terms
+  /// or for a term below 1 after the first.
+  ///
+  /// The terms may be of any integer type, mpz_class and its expressions
+  /// included, and of any size: any finite list of valid terms gives its
+  /// value. A last term of 1 is allowed: [a0; ..., a, 1] is
+  /// [a0; ..., a + 1]. The terms are read only until one of them is
+  /// refused.
+  template <class InputIt>
+  [[nodiscard]] static std::optional<BigFraction> FromContinuedFraction(InputIt first,
+                                                                        InputIt last);
+  /// The exact value of the listed \p terms [a0; a1, ..., ak], as
+  /// FromContinuedFraction(first, last) gives it: {3, 7, 16} is 355/113.
+  [[nodiscard]] static std::optional<BigFraction> FromContinuedFraction(
+      std::initializer_list<std::int64_t> terms) {
+    return FromContinuedFraction(terms.begin(), terms.end());
+  }
+
+  /// The fraction nearest to \p x whose denominator is at most
+  /// \p max_denominator; of two equally near, the one with the smaller
+  /// denominator, then the one nearer zero.
+  ///
+  /// Python's Fraction.limit_denominator, with TFrac::Approximate's rule
+  /// for ties: \p x itself when its denominator is small enough, and
+  /// Approximate(-x, n) is -Approximate(x, n). None for NaN, an infinity or
+  /// a \p max_denominator below 1.
+  [[nodiscard]] FRACTION_BIG_EXPORT static std::optional<BigFraction> Approximate(
+      const BigFraction& x, const mpz_class& max_denominator);
+
  private:
   friend class detail::BigFractionAccess;
   friend class std::numeric_limits<BigFraction>;
@@ -480,6 +517,39 @@ class BigFraction {
     }
   }
   FRACTION_BIG_EXPORT void CopyHeap(const BigFraction& other);
+
+  // The convergents h/k of a continued fraction, term by term: h' = a·h +
+  // h_before from h/h_before = 1/0, and k' = a·k + k_before from 0/1. Each
+  // is in lowest terms with k >= 1, as h·k_before − h_before·k = ±1, so
+  // none is reduced.
+  class ConvergentWalk {
+   public:
+    // Takes the next term; false, from then on, from a term below 1 after
+    // the first.
+    FRACTION_BIG_EXPORT bool Take(std::int64_t term);
+    FRACTION_BIG_EXPORT bool Take(const mpz_class& term);
+    // The convergent of the terms taken; none before the first term or
+    // after a term refused.
+    [[nodiscard]] FRACTION_BIG_EXPORT std::optional<BigFraction> Value() const;
+
+   private:
+    mpz_class h_{1}, k_{0}, h_before_{0}, k_before_{1};
+    bool refused_ = false;
+  };
+  // A term of any integer type: within 64 bits as it is, else as mpz_class.
+  template <class I>
+  static bool TakeTerm(ConvergentWalk& walk, const I& term) {
+    static_assert(detail::kIsExactInteger<I> && !std::is_same_v<I, bool>,
+                  "continued fraction terms are integers");
+    if constexpr (detail::IsMpzExpression<I>::value) {
+      return walk.Take(detail::AsMpz(term));
+    } else if constexpr (detail::kIsNarrowInteger<I>) {
+      return FitsInline(term) ? walk.Take(static_cast<std::int64_t>(term))
+                              : walk.Take(ExactMpz(term));
+    } else {
+      return walk.Take(ExactMpz(term));
+    }
+  }
 
   FRACTION_BIG_EXPORT static BigFraction Sum(const BigFraction& x, const BigFraction& y);
   FRACTION_BIG_EXPORT static BigFraction Difference(const BigFraction& x, const BigFraction& y);
@@ -617,6 +687,30 @@ inline BigFraction& BigFraction::operator=(BigFraction&& other) noexcept {
 }
 
 inline BigFraction::~BigFraction() { Clear(); }
+
+template <class InputIt>
+std::optional<BigFraction> BigFraction::FromContinuedFraction(InputIt first, InputIt last) {
+  ConvergentWalk walk;
+  for (; first != last; ++first) {
+    if (!TakeTerm(walk, *first)) {
+      return std::nullopt;
+    }
+  }
+  return walk.Value();
+}
+
+/// The TFrac nearest to \p x among those that fit with a denominator of at
+/// most \p max_denominator: in lowest terms, the numerator within
+/// ±(2^31 − 1). Of two equally near, the one with the smaller denominator,
+/// then the one nearer zero.
+///
+/// TFrac::Approximate's rules, for a value of any size: it saturates (2^40
+/// gives 2147483647/1), NearestTFrac(BigFraction::FromDouble(d), n) is
+/// TFrac::Approximate(d, n), and a computation finished exactly can keep
+/// its answer as a TFrac. None for NaN, an infinity or a
+/// \p max_denominator below 1.
+[[nodiscard]] FRACTION_BIG_EXPORT std::optional<TFrac> NearestTFrac(const BigFraction& x,
+                                                                    std::int32_t max_denominator);
 
 }  // namespace fraction
 
